@@ -1,0 +1,39 @@
+#include "MMControl.h"
+
+#include "Services.h"
+
+namespace platform {
+
+MMControl::MMControl(QString name)
+    : m_name(std::move(name))
+{
+}
+
+void MMControl::setDeviceType(const QString &deviceType)
+{
+    m_deviceType = deviceType;
+    services().multimediaWrite(*this, MciProperty::DeviceType, deviceType);
+}
+
+void MMControl::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+    services().multimediaWrite(*this, MciProperty::FileName, fileName);
+}
+
+void MMControl::setFlag1(bool on)
+{
+    services().multimediaWrite(*this, MciProperty::Flag1, on);
+}
+
+void MMControl::setFlag2(bool on)
+{
+    services().multimediaWrite(*this, MciProperty::Flag2, on);
+}
+
+void MMControl::setCommand(const QString &command)
+{
+    services().multimediaWrite(*this, MciProperty::Command, command);
+}
+
+} // namespace platform

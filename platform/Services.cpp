@@ -1,0 +1,125 @@
+#include "Services.h"
+
+#include "MMControl.h"
+#include "WavePlayer.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace platform {
+
+namespace {
+Services *g_current = nullptr;
+
+Services &defaultServices()
+{
+    static Services instance;
+    return instance;
+}
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+Services::~Services() = default;
+
+void Services::setMousePointer(MousePointer pointer)
+{
+    if (pointer == m_pointer)
+        return;
+    m_pointer = pointer;
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    if (pointer == MousePointer::Hourglass)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+MessageResult Services::messageBox(const MessageBoxRequest &request)
+{
+    const QString title = request.title.isEmpty() ? QGuiApplication::applicationDisplayName() : request.title;
+    QMessageBox box(toQt(request.icon), title, request.text,
+                    request.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // the hourglass must not hide the question from the user
+    const bool waiting = m_pointer == MousePointer::Hourglass;
+    if (waiting)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (waiting)
+        QGuiApplication::restoreOverrideCursor();
+    switch (answer) {
+    case QMessageBox::Yes: return MessageResult::Yes;
+    case QMessageBox::No: return MessageResult::No;
+    default: return MessageResult::Ok;
+    }
+}
+
+void Services::multimediaWrite(const MMControl &control, MciProperty property, const QVariant &value)
+{
+    if (property == MciProperty::Command && value.toString().compare(QLatin1String("Sound"), Qt::CaseInsensitive) == 0)
+        WavePlayer::playFile(control.fileName());
+}
+
+QString Services::fileDialog(const FileDialogRequest &request)
+{
+    QFileDialog dialog(request.owner, request.title, request.directory);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(request.filters);
+    if (request.mode == FileDialogRequest::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // the caller asks about overwriting once it knows the final name
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool Services::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool Services::startProgram(const QString &program, const QStringList &arguments)
+{
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, arguments);
+}
+
+Services &services()
+{
+    return g_current ? *g_current : defaultServices();
+}
+
+ScopedServices::ScopedServices(Services &replacement)
+    : m_previous(g_current)
+{
+    g_current = &replacement;
+}
+
+ScopedServices::~ScopedServices()
+{
+    g_current = m_previous;
+}
+
+} // namespace platform

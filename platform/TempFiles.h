@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Path of a scratch file in the process's own temporary folder (owner-only, created on first
+// use, removed at exit), so that a user's file of the same name is never touched.
+QString temporaryFilePath(const QString &name);
+
+// "dummy.wav" there: the file every tone is written to before it is played.
+QString soundFilePath();
+
+} // namespace platform

@@ -1,0 +1,148 @@
+#include "audiometry/Modtest.h"
+#include "common/ModWave.h"
+#include "platform/MMControl.h"
+#include "platform/TempFiles.h"
+#include "support/WaveBytes.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace testing_support;
+
+namespace {
+
+// Records the null sink's monitor as raw 16-bit stereo at 44100 Hz while it runs.
+class MonitorRecording {
+public:
+    explicit MonitorRecording(const QString &sink)
+    {
+        m_parec.setProgram(QStringLiteral("parec"));
+        m_parec.setArguments({QStringLiteral("-d"), sink + QStringLiteral(".monitor"), QStringLiteral("--raw"),
+                              QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                              QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=20")});
+        m_parec.start();
+        m_started = m_parec.waitForStarted(5000);
+        QThread::msleep(300);  // let the stream connect before anything plays
+    }
+    bool started() const { return m_started; }
+    QByteArray stop()
+    {
+        QThread::msleep(300);
+        m_parec.terminate();
+        m_parec.waitForFinished(5000);
+        return m_parec.readAllStandardOutput();
+    }
+
+private:
+    QProcess m_parec;
+    bool m_started = false;
+};
+
+struct ToneStats {
+    int peakLeft = 0;
+    int peakRight = 0;
+    double soundingSeconds = 0;  // from the first to the last clearly audible frame
+};
+
+ToneStats analyse(const QByteArray &raw)
+{
+    const std::vector<std::int16_t> s = samples(raw);
+    ToneStats stats;
+    std::ptrdiff_t first = -1, last = -1;
+    for (std::size_t j = 0; j + 1 < s.size(); j += 2) {
+        stats.peakLeft = std::max(stats.peakLeft, std::abs(int(s[j])));
+        stats.peakRight = std::max(stats.peakRight, std::abs(int(s[j + 1])));
+        if (std::abs(int(s[j])) > 100 || std::abs(int(s[j + 1])) > 100) {
+            if (first < 0)
+                first = std::ptrdiff_t(j / 2);
+            last = std::ptrdiff_t(j / 2);
+        }
+    }
+    if (first >= 0)
+        stats.soundingSeconds = double(last - first + 1) / 44100.0;
+    return stats;
+}
+
+} // namespace
+
+TEST(Playback, TestToneArrivesAtTheSinkAndSoundReturnsAfterIt)
+{
+    const QString sink = qEnvironmentVariable("VELMORA_TEST_SINK");
+    if (sink.isEmpty())
+        GTEST_SKIP() << "no sound server was provided for this run (scripts/test provides one)";
+    ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull()) << "the private server offers no output";
+
+    struct Row {
+        const char *name;
+        std::int32_t sampleCount;
+        int expectedPeak;
+        double seconds;
+    };
+    // 1000 Hz at 54 dB above a reference of 64 on the right ear: the loudest test tone
+    const double amplitude = std::pow(10.0, 54.0 / 20.0) * 64;
+    const Row rows[] = {
+        {"test tone declaring half a second", 44100, int(std::lround(amplitude)), 0.5},
+        {"the same tone declaring all two seconds", 176400, int(std::lround(amplitude)), 2.0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SampleChunks chunks;
+        Modtest::MakeToneRight(64, 3.f, 51.f, 1000.f, chunks);
+        WaveFormat format;
+        FillStandardFormat(format);
+        const QString file = platform::soundFilePath();
+        ModWave::WriteWaveFile(file, format, chunks, row.sampleCount);
+
+        MonitorRecording recording(sink);
+        ASSERT_TRUE(recording.started()) << "parec did not start";
+        platform::MMControl control;
+        control.setFileName(file);
+        control.setFlag1(false);
+        control.setFlag2(true);
+        QElapsedTimer clock;
+        clock.start();
+        control.setCommand(QStringLiteral("Sound"));
+        const double returnedAfter = clock.elapsed() / 1000.0;
+        // released: the file can go at once
+        EXPECT_TRUE(QFile::remove(file));
+        const ToneStats stats = analyse(recording.stop());
+
+        EXPECT_GE(returnedAfter, row.seconds * 0.95) << "Sound returned before the tone had played";
+        EXPECT_LT(returnedAfter, row.seconds + 1.5);
+        EXPECT_EQ(stats.peakLeft, 0) << "left ear must stay silent";
+        EXPECT_NEAR(stats.peakRight, row.expectedPeak, row.expectedPeak * 0.02);
+        EXPECT_NEAR(stats.soundingSeconds, row.seconds, 0.1);
+    }
+}
+
+TEST(NoServer, SoundReturnsPromptlyWithoutError)
+{
+    if (qEnvironmentVariableIsEmpty("VELMORA_NO_SERVER"))
+        GTEST_SKIP() << "runs only with the sound server pointed nowhere";
+    SampleChunks chunks;
+    Modtest::MakeToneBoth(16384, 1000, chunks);
+    WaveFormat format;
+    FillStandardFormat(format);
+    const QString file = platform::soundFilePath();
+    ModWave::WriteWaveFile(file, format, chunks, 176400);
+
+    platform::MMControl control;
+    control.setFileName(file);
+    control.setFlag1(false);
+    control.setFlag2(true);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NO_THROW(control.setCommand(QStringLiteral("Sound")));
+    EXPECT_NO_THROW(control.setCommand(QStringLiteral("Close")));
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_TRUE(QFile::remove(file));
+}

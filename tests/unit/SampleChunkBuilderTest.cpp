@@ -1,0 +1,152 @@
+#include "common/SampleChunkBuilder.h"
+#include "support/WaveBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace testing_support;
+
+namespace {
+
+// A frame function whose values tell which frame they came from.
+StereoValue frameNumber(std::int32_t n)
+{
+    return {double(n % 30000), -double(n % 30000)};
+}
+
+} // namespace
+
+TEST(SampleChunkBuilder, ElementSizesForFrameCounts)
+{
+    struct Row {
+        const char *name;
+        std::int32_t frames;
+        int fullElements;
+        int lastBytes;  // of element fullElements, 0 when there is none
+    };
+    const Row rows[] = {
+        {"no frames", 0, 0, 0},
+        {"exactly one chunk, no empty partial one", 15000, 1, 0},
+        {"two seconds", 88200, 5, 52800},
+        {"ten seconds", 441000, 29, 24000},
+        {"all 201 elements", 3015000, 201, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SampleChunks chunks;
+        FillSampleChunks(chunks, row.frames, frameNumber);
+        qsizetype total = 0;
+        for (int k = 0; k < SampleChunkCount; ++k) {
+            SCOPED_TRACE(k);
+            const qsizetype expected = k < row.fullElements ? 60000 : (k == row.fullElements ? row.lastBytes : 0);
+            EXPECT_EQ(chunks[std::size_t(k)].size(), expected);
+            total += chunks[std::size_t(k)].size();
+        }
+        EXPECT_EQ(total, qsizetype(row.frames) * 4);
+    }
+}
+
+TEST(SampleChunkBuilder, OneFrameTooManyIsRefusedBeforeSynthesis)
+{
+    SampleChunks chunks;
+    chunks[0] = "old";
+    int calls = 0;
+    EXPECT_THROW(FillSampleChunks(chunks, 3015001, [&](std::int32_t) { ++calls; return StereoValue{0, 0}; }),
+                 SynthesisError);
+    EXPECT_THROW(FillSampleChunks(chunks, -1, [&](std::int32_t) { ++calls; return StereoValue{0, 0}; }),
+                 SynthesisError);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(SampleChunkBuilder, FramesRunFromOneWithoutGapOrRepeat)
+{
+    SampleChunks chunks;
+    FillSampleChunks(chunks, 45001, frameNumber);
+    const std::vector<std::int16_t> s = samples(joined(chunks));
+    ASSERT_EQ(s.size(), 2u * 45001);
+    for (std::size_t j = 0; j < 45001; ++j) {
+        const int n = int(j + 1) % 30000;
+        ASSERT_EQ(s[2 * j], n) << "frame " << j + 1;
+        ASSERT_EQ(s[2 * j + 1], -n) << "frame " << j + 1;
+    }
+}
+
+TEST(SampleChunkBuilder, RoundsHalvesToEven)
+{
+    struct Row {
+        double value;
+        std::int16_t stored;
+    };
+    const Row rows[] = {{1000.5, 1000}, {1001.5, 1002}, {-2.5, -2}, {2.5, 2}, {3.5, 4}, {-3.5, -4},
+                        {0.49999999, 0}, {32767.4, 32767}, {-32768.4, -32768}, {-0.5, 0}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.value);
+        SampleChunks chunks;
+        FillSampleChunks(chunks, 1, [&](std::int32_t) { return StereoValue{row.value, row.value}; });
+        EXPECT_EQ(samples(chunks[0]), (std::vector<std::int16_t>{row.stored, row.stored}));
+    }
+}
+
+TEST(SampleChunkBuilder, ValuesBeyondSixteenBitsAreRefused)
+{
+    for (double bad : {32767.5, -32768.6, 40000.0, double(NAN), double(INFINITY)}) {
+        SCOPED_TRACE(bad);
+        SampleChunks chunks;
+        EXPECT_THROW(FillSampleChunks(chunks, 20000, [&](std::int32_t n) {
+                         return StereoValue{0, n == 16000 ? bad : 0};
+                     }),
+                     SynthesisError);
+    }
+}
+
+TEST(SampleChunkBuilder, PhaseRunsOnAcrossChunkBoundaries)
+{
+    const float omega = SampleMath::Omega(1000);
+    SampleChunks chunks;
+    FillSampleChunks(chunks, 30001, [&](std::int32_t n) {
+        const double s = 10000 * std::sin(double(omega) * n);
+        return StereoValue{s, s};
+    });
+    for (int n : {1, 15000, 15001, 30000, 30001}) {
+        SCOPED_TRACE(n);
+        const int k = (n - 1) / 15000;
+        const int j = (n - 1) % 15000;
+        const auto s = samples(chunks[std::size_t(k)]);
+        EXPECT_EQ(s[std::size_t(2 * j)], std::int16_t(std::nearbyint(10000 * std::sin(double(omega) * n))));
+    }
+    // the first frame is sin(ω), not sin(0)
+    EXPECT_NE(samples(chunks[0])[0], 0);
+}
+
+TEST(SampleChunkBuilder, SecondCallLeavesNothingOfTheFirst)
+{
+    SampleChunks chunks;
+    FillSampleChunks(chunks, 100000, frameNumber);
+    FillSampleChunks(chunks, 20, [](std::int32_t) { return StereoValue{7, 7}; });
+    EXPECT_EQ(chunks[0].size(), 80);
+    for (int k = 1; k < SampleChunkCount; ++k)
+        EXPECT_TRUE(chunks[std::size_t(k)].isEmpty()) << k;
+}
+
+TEST(SampleChunkBuilder, ChunkStepSeesOnlyTheValuesThatAreCopied)
+{
+    SampleChunks chunks;
+    std::vector<std::size_t> seen;
+    FillSampleChunks(chunks, 15000 + 3, [](std::int32_t) { return StereoValue{100, -100}; },
+                     [&](std::span<std::int16_t> values) {
+                         seen.push_back(values.size());
+                         for (std::int16_t &v : values)
+                             v = std::int16_t(v * 2);
+                     });
+    EXPECT_EQ(seen, (std::vector<std::size_t>{30000, 6}));
+    EXPECT_EQ(samples(chunks[1]), (std::vector<std::int16_t>{200, -200, 200, -200, 200, -200}));
+    EXPECT_EQ(samples(chunks[0])[29999], -200);
+}
+
+TEST(SampleChunkBuilder, OmegaIsHeldInSinglePrecision)
+{
+    const double exact = 1000.0 * 6.283185308 / 44100.0;
+    EXPECT_EQ(SampleMath::Omega(1000), float(exact));
+    EXPECT_NE(double(SampleMath::Omega(1000)), exact);
+}

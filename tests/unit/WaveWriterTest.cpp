@@ -1,0 +1,186 @@
+#include "common/ModMemCopy.h"
+#include "common/ModWave.h"
+#include "platform/FileError.h"
+#include "support/WaveBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+WaveFormat standardFormat()
+{
+    WaveFormat format;
+    FillStandardFormat(format);
+    return format;
+}
+
+SampleChunks chunksOf(std::initializer_list<int> sizes, char fill = 'x')
+{
+    SampleChunks chunks;
+    int k = 0;
+    for (int size : sizes) {
+        chunks[std::size_t(k)] = QByteArray(size, char(fill + k));
+        ++k;
+    }
+    return chunks;
+}
+
+class WaveWriter : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST(MemCopy, LittleEndianTwosComplement)
+{
+    EXPECT_EQ(ModMemCopy::IntToBytes(1), hex("01 00"));
+    EXPECT_EQ(ModMemCopy::IntToBytes(-2), hex("FE FF"));
+    EXPECT_EQ(ModMemCopy::IntToBytes(500), hex("F4 01"));
+    EXPECT_EQ(ModMemCopy::LongToBytes(88236), hex("AC 58 01 00"));
+    EXPECT_EQ(ModMemCopy::LongToBytes(-1), hex("FF FF FF FF"));
+}
+
+TEST_F(WaveWriter, StandardHeaderFieldsAreExact)
+{
+    ModWave::WriteWaveFile(path("a.wav"), standardFormat(), SampleChunks{}, 0);
+    const QByteArray file = readFile(path("a.wav"));
+    ASSERT_EQ(file.size(), 44);
+    EXPECT_EQ(file.left(4), "RIFF");
+    EXPECT_EQ(file.mid(4, 4), hex("24 00 00 00"));
+    EXPECT_EQ(file.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(file.mid(16, 4), hex("10 00 00 00"));
+    EXPECT_EQ(file.mid(20, 16), hex("01 00 02 00 44 AC 00 00 10 B1 02 00 04 00 10 00"));
+    EXPECT_EQ(file.mid(36, 8), QByteArray("data") + hex("00 00 00 00"));
+}
+
+TEST_F(WaveWriter, DeclaredSizeFollowsTheCountNotTheChunks)
+{
+    struct Row {
+        const char *name;
+        std::int32_t count;
+        std::initializer_list<int> chunkSizes;
+        QByteArray riff;
+        QByteArray data;
+        qsizetype fileSize;
+    };
+    const Row rows[] = {
+        {"half a second declared, nothing present", 44100, {}, hex("AC 58 01 00"), hex("88 58 01 00"), 44},
+        {"more bytes than declared are all written", 44100, {60000, 60000, 60000, 60000, 60000, 52800},
+         hex("AC 58 01 00"), hex("88 58 01 00"), 44 + 352800},
+        {"fewer bytes than declared", 88200, {1000}, hex("34 B1 02 00"), hex("10 B1 02 00"), 44 + 1000},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        ModWave::WriteWaveFile(path("b.wav"), standardFormat(), chunksOf(row.chunkSizes), row.count);
+        const QByteArray file = readFile(path("b.wav"));
+        EXPECT_EQ(file.mid(4, 4), row.riff);
+        EXPECT_EQ(file.mid(40, 4), row.data);
+        EXPECT_EQ(file.size(), row.fileSize);
+    }
+}
+
+TEST_F(WaveWriter, ChunksFollowTheHeaderBackToBack)
+{
+    SampleChunks chunks = chunksOf({60000, 60000, 60000, 60000, 60000, 60000});
+    chunks[0][0] = 'A';
+    chunks[1][0] = 'B';
+    chunks[5][59999] = 'Z';
+    ModWave::WriteWaveFile(path("c.wav"), standardFormat(), chunks, 180000);
+    const QByteArray file = readFile(path("c.wav"));
+    ASSERT_EQ(file.size(), 44 + 6 * 60000);
+    EXPECT_EQ(file[44], 'A');
+    EXPECT_EQ(file[60044], 'B');
+    EXPECT_EQ(file[file.size() - 1], 'Z');
+    EXPECT_EQ(file.mid(44), joined(chunks));
+}
+
+TEST_F(WaveWriter, EmptyElementsBetweenFullOnesAddNothing)
+{
+    SampleChunks chunks;
+    chunks[0] = "ab";
+    chunks[200] = "cd";
+    ModWave::WriteWaveFile(path("d.wav"), standardFormat(), chunks, 2);
+    EXPECT_EQ(readFile(path("d.wav")).mid(44), "abcd");
+}
+
+TEST_F(WaveWriter, RewritingReplacesTheWholeFile)
+{
+    ModWave::WriteWaveFile(path("e.wav"), standardFormat(), chunksOf({5000}), 2500);
+    ModWave::WriteWaveFile(path("e.wav"), standardFormat(), chunksOf({8}), 4);
+    const QByteArray file = readFile(path("e.wav"));
+    EXPECT_EQ(file.size(), 52);
+    EXPECT_EQ(file.mid(40, 4), hex("08 00 00 00"));
+}
+
+TEST_F(WaveWriter, FormatTagIsAlwaysPcmButOtherFieldsAreCopied)
+{
+    WaveFormat format = standardFormat();
+    format.FormatTag = 3;
+    format.Channels = 1;
+    format.ByteRate = 12345;  // inconsistent on purpose: the writer derives nothing
+    ModWave::WriteWaveFile(path("f.wav"), format, SampleChunks{}, 0);
+    const QByteArray file = readFile(path("f.wav"));
+    EXPECT_EQ(file.mid(20, 4), hex("01 00 01 00"));
+    EXPECT_EQ(file.mid(28, 4), hex("39 30 00 00"));
+}
+
+TEST_F(WaveWriter, OverflowIsRefusedBeforeTheFileIsTouched)
+{
+    ModWave::WriteWaveFile(path("g.wav"), standardFormat(), chunksOf({4}), 2);
+    const QByteArray before = readFile(path("g.wav"));
+    for (std::int32_t count : {1073741806, 2147483647, -2147483647 - 1}) {
+        SCOPED_TRACE(count);
+        EXPECT_THROW(ModWave::WriteWaveFile(path("g.wav"), standardFormat(), SampleChunks{}, count),
+                     ModWave::OverflowError);
+        EXPECT_THROW(ModWave::WriteWaveFile(path("new.wav"), standardFormat(), SampleChunks{}, count),
+                     ModWave::OverflowError);
+    }
+    EXPECT_EQ(readFile(path("g.wav")), before);
+    EXPECT_FALSE(QFile::exists(path("new.wav")));
+    // the largest count that fits still writes
+    EXPECT_NO_THROW(ModWave::WriteWaveFile(path("h.wav"), standardFormat(), SampleChunks{}, 1073741805));
+    EXPECT_EQ(readFile(path("h.wav")).mid(4, 4), hex("FE FF FF 7F"));
+}
+
+TEST_F(WaveWriter, UnwritablePathIsReportedAndLeavesNothing)
+{
+    {
+        QFile plain(path("plain.txt"));
+        ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+        plain.write("keep me");
+    }
+    ASSERT_TRUE(QDir().mkpath(path("folder.wav")));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    struct Row {
+        const char *name;
+        QString target;
+    };
+    const Row rows[] = {
+        {"missing folder", path("no/such/folder/x.wav")},
+        {"a file where a folder should be", path("plain.txt/x.wav")},
+        {"a folder of that name", path("folder.wav")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            ModWave::WriteWaveFile(row.target, standardFormat(), chunksOf({100}), 50);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::FileError &error) {
+            EXPECT_EQ(error.fileName(), row.target);
+            EXPECT_TRUE(error.message().contains(QFileInfo(row.target).fileName()));
+            EXPECT_FALSE(error.reason().isEmpty());
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(readFile(path("plain.txt")), "keep me");
+    EXPECT_TRUE(QDir(path("folder.wav")).isEmpty());
+}
