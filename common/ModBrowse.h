@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ModBrowse {
+
+// The suite's start page, opened from every program's "?" menu.
+extern const QString SuiteWebPage;
+
+// Hands the address to the desktop's browser, with the hourglass shown meanwhile.
+void OpenWebPage(QWidget *owner, const QString &address);
+
+} // namespace ModBrowse
