@@ -1,0 +1,60 @@
+#include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
+#include "platform/Twips.h"
+#include "support/RecordingServices.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextBox, MaximumLengthAlsoCutsAssignedText)
+{
+    platform::TextBox box;
+    box.setMaxLength(5);
+    QStringList seen;
+    box.setChangeHandler([&] { seen.append(box.text()); });
+    box.setText(QStringLiteral("1234567"));
+    EXPECT_EQ(box.text(), QStringLiteral("12345"));
+    box.setText(QStringLiteral("12345"));  // same text: no change
+    box.setText(QString());
+    EXPECT_EQ(seen, (QStringList{"12345", ""}));
+}
+
+TEST(TextBox, HandlerMayAssignItsOwnText)
+{
+    // "empty becomes 0": the handler writes the box again and runs once more
+    platform::TextBox box;
+    box.setText(QStringLiteral("5"));
+    int runs = 0;
+    box.setChangeHandler([&] {
+        ++runs;
+        if (box.text().isEmpty())
+            box.setText(QStringLiteral("0"));
+    });
+    box.clear();
+    EXPECT_EQ(box.text(), QStringLiteral("0"));
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(Twips, FifteenTwipsPerPixel)
+{
+    EXPECT_EQ(platform::twipsRect(4080, 1440, 375, 2655), QRect(272, 96, 25, 177));
+    EXPECT_EQ(platform::twipsToPixels(8415), 561);
+    EXPECT_EQ(platform::twipsToPixels(7), 0);
+    EXPECT_EQ(platform::twipsToPixels(8), 1);
+    EXPECT_EQ(platform::twipsToPixels(-8), -1);
+}
+
+TEST(ScrollBar, ErrorOfAHandlerAfterAUserMoveIsShownNotThrown)
+{
+    testing_support::RecordingServices recorder;
+    platform::ScopedServices scope(recorder);
+    platform::ScrollBar bar(Qt::Vertical);
+    bar.setRange(14, -10);
+    bar.setValue(-5);
+    recorder.setMousePointer(platform::MousePointer::Hourglass);
+    bar.setChangeHandler([] { throw std::runtime_error("Die Datei konnte nicht geschrieben werden"); });
+    bar.userAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(bar.value(), -4);
+    ASSERT_EQ(recorder.messages.size(), 1);
+    EXPECT_EQ(recorder.messages[0].text, QStringLiteral("Die Datei konnte nicht geschrieben werden"));
+    EXPECT_EQ(recorder.pointerChanges.last(), platform::MousePointer::Default);
+}
