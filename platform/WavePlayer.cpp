@@ -13,6 +13,8 @@
 namespace platform {
 
 namespace {
+constexpr qint64 TailMs = 150;
+
 quint32 u32At(const QByteArray &b, qsizetype at)
 {
     return qFromLittleEndian<quint32>(b.constData() + at);
@@ -78,10 +80,13 @@ void WavePlayer::playFile(const QString &path)
     if (device.isNull())
         return;
 
+    const qint64 durationMs = pcm.format.durationForBytes(pcm.data.size()) / 1000;
+    // stopping the device drops what it still holds: a little silence behind the sound
+    // keeps its tail audible when the machine is slow to hand data over
+    pcm.data.append(QByteArray(pcm.format.bytesForDuration(TailMs * 1000), '\0'));
     QBuffer source(&pcm.data);
     source.open(QIODevice::ReadOnly);
     QAudioSink sink(device, pcm.format);
-    const qint64 durationMs = pcm.format.durationForBytes(pcm.data.size()) / 1000;
 
     QEventLoop loop;
     QElapsedTimer clock;
@@ -92,7 +97,7 @@ void WavePlayer::playFile(const QString &path)
         const bool failed = state == QAudio::StoppedState && sink.error() != QAudio::NoError;
         // Idle comes once the last bytes are handed over; the device still holds them, so
         // wait until the sound's own length has passed before stopping.
-        const bool drained = state != QAudio::ActiveState && clock.elapsed() >= durationMs + 40;
+        const bool drained = state != QAudio::ActiveState && clock.elapsed() >= durationMs + TailMs;
         const bool overdue = clock.elapsed() > durationMs + 5000;
         if (failed || drained || overdue)
             loop.quit();
