@@ -1,0 +1,19 @@
+#include "Zezevav.h"
+#include "audiometry/DialogPref2.h"
+#include "audiometry/FormMain.h"
+#include "audiometry/UCHTest.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(Zezevav::programInfo().title);
+    auto *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
+    FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, QSize(9375, 5775));
+    window.Form_Load();
+    // the wizard may have been closed together with the window
+    if (!window.isVisible())
+        return 0;
+    return app.exec();
+}
