@@ -98,6 +98,14 @@ UCHTest::UCHTest(LevelSource level, QWidget *parent)
     createChartLabels();
     Ausgabe->hide();
 
+    const std::pair<QWidget *, const char *> names[] = {
+        {Command6, "Command6"}, {Command4, "Command4"}, {Command3, "Command3"}, {Command2, "Command2"},
+        {Label1, "Label1"},     {Label2, "Label2"},     {Label17, "Label17"},   {Label18, "Label18"},
+        {Label19, "Label19"},   {Ausgabe, "Ausgabe"},   {Label5, "Label5"},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
@@ -122,6 +130,7 @@ void UCHTest::createBars(Ear ear)
         bar->hide();
         bar->setEnabled(false);
         bar->setChangeHandler([this, ear, i] { VScroll_Change(ear, i); });
+        bar->setObjectName(QStringLiteral("%1VScroll%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));
         bars[std::size_t(i)] = bar;
 
         QString tip;
@@ -131,6 +140,7 @@ void UCHTest::createBars(Ear ear)
                          : QStringLiteral("aktuellen Wert bestätigen");
         QPushButton *ok = i == 1 ? button(QStringLiteral("OK"), tip, this, 3240, 2400, 615, 375)
                                  : button(QStringLiteral("OK"), tip, this, 3240 + 120 * i, 0, 120, 120);
+        ok->setObjectName(QStringLiteral("%1Cm%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));
         ok->hide();
         ok->setEnabled(false);
         connect(ok, &QPushButton::clicked, this, [this, ear, i] { Cm_Click(ear, i); });
