@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include "MMControl.h"
+#include "Registry.h"
 #include "WavePlayer.h"
 
 #include <QApplication>
@@ -104,6 +105,12 @@ bool Services::startProgram(const QString &program, const QStringList &arguments
     if (program.isEmpty())
         return false;
     return QProcess::startDetached(program, arguments);
+}
+
+Registry &Services::registry()
+{
+    static SettingsRegistry store;
+    return store;
 }
 
 Services &services()
