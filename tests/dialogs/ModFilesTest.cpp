@@ -1,9 +1,15 @@
 #include "common/ModFiles.h"
 #include "support/RecordingServices.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -205,5 +211,103 @@ TEST_F(ModFilesTest, AFailingDialogShowsItsDescriptionAndGivesAnEmptyPath)
         EXPECT_EQ(message.text, QStringLiteral("Der Dateidialog konnte nicht angezeigt werden."));
         EXPECT_EQ(message.buttons, MessageButtons::Ok);
         EXPECT_TRUE(message.title.isEmpty()) << "the program's own title";
+    }
+}
+
+namespace {
+
+struct SeenDialog {
+    bool found = false;
+    bool nonNative = false;
+    bool asksItselfAboutOverwriting = true;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    QStringList filters;
+    QString directory;
+    QString title;
+    bool stillOpenAfterAccept = false;
+};
+
+// Answers the next real file dialog by typing `typed` and pressing its Save or Open button, then
+// cancels it if it is still open.
+void answerRealDialog(SeenDialog &seen, const QString &typed)
+{
+    QTimer::singleShot(0, [&seen, typed] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen.found = true;
+        seen.nonNative = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        seen.asksItselfAboutOverwriting = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen.acceptMode = dialog->acceptMode();
+        seen.fileMode = dialog->fileMode();
+        seen.filters = dialog->nameFilters();
+        seen.directory = dialog->directory().absolutePath();
+        seen.title = dialog->windowTitle();
+        auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (!nameEdit || !buttons || buttons->buttons().isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        nameEdit->setText(typed);
+        for (QAbstractButton *button : buttons->buttons())
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                button->click();
+        seen.stillOpenAfterAccept = dialog->isVisible();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+TEST(QtFileDialog, SaveUsesQtsOwnDialogThatLeavesTheOverwriteQuestionToTheCaller)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SeenDialog seen;
+    answerRealDialog(seen, QStringLiteral("klang"));
+    const QString chosen = ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QString());
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.nonNative);
+    EXPECT_FALSE(seen.asksItselfAboutOverwriting);
+    EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
+    EXPECT_EQ(seen.filters, (QStringList{WaveFilter, AllFilter}));
+    EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(seen.title, QStringLiteral("Datei speichern"));
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("klang.wav")));
+}
+
+TEST(QtFileDialog, OpenAcceptsExistingFilesOnly)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        QFile file(folder.filePath(QStringLiteral("da.set")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    struct Row {
+        const char *name;
+        QString typed;
+        QString result;
+    };
+    const Row rows[] = {
+        {"an existing settings file", QStringLiteral("da.set"), folder.filePath(QStringLiteral("da.set"))},
+        {"a name that does not exist", QStringLiteral("fehlt.set"), QString()},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SeenDialog seen;
+        answerRealDialog(seen, row.typed);
+        EXPECT_EQ(ModFiles::ShowOpenDialog(QStringLiteral("Set"), folder.path(), QStringLiteral("Einstellungen laden...")),
+                  row.result);
+        ASSERT_TRUE(seen.found);
+        EXPECT_TRUE(seen.nonNative);
+        EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
+        EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+        EXPECT_EQ(seen.filters, (QStringList{SetFilter, AllFilter}));
+        EXPECT_EQ(seen.title, QStringLiteral("Einstellungen laden..."));
+        EXPECT_EQ(seen.stillOpenAfterAccept, row.result.isEmpty());
     }
 }
