@@ -175,7 +175,6 @@ QString frmAbout::ContactText()
 void frmAbout::showModal(QWidget *owner, const ProgramInfo &program)
 {
     frmAbout dialog(program, owner);
-    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
 }
 

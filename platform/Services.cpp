@@ -118,6 +118,16 @@ Services &services()
     return g_current ? *g_current : defaultServices();
 }
 
+ScopedHourglass::ScopedHourglass()
+{
+    services().setMousePointer(MousePointer::Hourglass);
+}
+
+ScopedHourglass::~ScopedHourglass()
+{
+    services().setMousePointer(MousePointer::Default);
+}
+
 ScopedServices::ScopedServices(Services &replacement)
     : m_previous(g_current)
 {

@@ -71,6 +71,15 @@ private:
 // The services in force. Tests swap them with ScopedServices.
 Services &services();
 
+// The hourglass for as long as it lives; the default pointer again however the scope is left.
+class ScopedHourglass {
+public:
+    ScopedHourglass();
+    ~ScopedHourglass();
+    ScopedHourglass(const ScopedHourglass &) = delete;
+    ScopedHourglass &operator=(const ScopedHourglass &) = delete;
+};
+
 class ScopedServices {
 public:
     explicit ScopedServices(Services &replacement);
