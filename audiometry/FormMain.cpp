@@ -48,10 +48,8 @@ FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWid
     menAbout = menQMark->addAction(aboutCaption);
     connect(menPref, &QAction::triggered, this, [this] { menPref_Click(); });
     connect(menQuit, &QAction::triggered, this, [this] { menQuit_Click(); });
-#ifdef VELMORA_SHARED_DIALOGS
     connect(menVisit, &QAction::triggered, this, [this] { menVisit_Click(); });
     connect(menAbout, &QAction::triggered, this, [this] { menAbout_Click(); });
-#endif
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -92,7 +90,6 @@ void FormMain::menPref_Click()
     WizardPages::showModal(&DialogPref::instance(), this);
 }
 
-#ifdef VELMORA_SHARED_DIALOGS
 void FormMain::menAbout_Click()
 {
     frmAbout::showModal(this, m_program);
@@ -102,4 +99,3 @@ void FormMain::menVisit_Click()
 {
     ModBrowse::OpenWebPage(this, ModBrowse::SuiteWebPage);
 }
-#endif

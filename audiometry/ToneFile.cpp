@@ -18,7 +18,6 @@ bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sa
         ModWave::WriteWaveFile(platform::soundFilePath(), format, chunks, sampleCount);
         return true;
     } catch (const platform::FileError &error) {
-        services().setMousePointer(platform::MousePointer::Default);
         services().messageBox({error.message(), QString(), platform::MessageIcon::Critical});
         return false;
     }
@@ -34,7 +33,6 @@ void play(platform::MMControl &control, Ending ending)
     if (ending == Ending::Close)
         control.setCommand(QStringLiteral("Close"));
     QFile::remove(path);
-    services().setMousePointer(platform::MousePointer::Default);
 }
 
 } // namespace ToneFile

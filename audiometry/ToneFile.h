@@ -13,13 +13,12 @@ class MMControl;
 namespace ToneFile {
 
 // Writes the tone to platform::soundFilePath(). A failure is told to the user in a message box
-// naming the file, the pointer goes back to the default, and false is returned.
+// naming the file and the reason, and false is returned.
 bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sampleCount);
 
 enum class Ending { KeepOpen, Close };
 
-// The control's writes (file name, False, True, "Sound"[, "Close"]), then the file is deleted
-// and the pointer set back to the default.
+// The control's writes (file name, False, True, "Sound"[, "Close"]), then the file is deleted.
 void play(platform::MMControl &control, Ending ending);
 
 } // namespace ToneFile

@@ -202,17 +202,19 @@ void UCHTest::VScroll_Change(Ear ear, int i)
     }
     const float v = float(VScroll(ear, i)->value());
 
-    platform::services().setMousePointer(platform::MousePointer::Hourglass);
-    SampleChunks chunks;
-    if (ear == Ear::Right)
-        Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
-    else
-        Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
-    // a tone that could not be written was not heard, so its level is not recorded
-    if (!ToneFile::write(m_format, chunks, m_sampleCount))
-        return;
-    Command2->setEnabled(true);
-    Command2_Click();
+    {
+        const platform::ScopedHourglass hourglass;
+        SampleChunks chunks;
+        if (ear == Ear::Right)
+            Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
+        else
+            Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
+        // a tone that could not be written was not heard, so its level is not recorded
+        if (!ToneFile::write(m_format, chunks, m_sampleCount))
+            return;
+        Command2->setEnabled(true);
+        Command2_Click();
+    }
     CurrentLevel[std::size_t(i)] = float(VScroll(ear, i)->value()) + m_normal;
 }
 

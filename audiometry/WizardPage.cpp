@@ -26,7 +26,7 @@ WizardPage::WizardPage(const QString &caption, const QString &okCaption, const Q
 
 void WizardPage::playTone(std::int32_t amplitude, std::int32_t sampleCount)
 {
-    platform::services().setMousePointer(platform::MousePointer::Hourglass);
+    const platform::ScopedHourglass hourglass;
     FillStandardFormat(m_format);
     Modtest::MakeToneBoth(amplitude, CalibrationFrequency, m_chunks);
     if (!ToneFile::write(m_format, m_chunks, sampleCount))

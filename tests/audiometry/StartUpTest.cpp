@@ -6,10 +6,12 @@
 #include "audiometry/FormMain.h"
 #include "audiometry/UCHTest.h"
 #include "audiometry/zezevav/Zezevav.h"
+#include "common/ModBrowse.h"
 #include "platform/ScrollBar.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -154,4 +156,25 @@ TEST_F(StartUp, WindowMenusAndFrame)
     EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window.Command1->isVisible()) << "the button lies over the panel";
     EXPECT_EQ(window.Command1->parentWidget()->childAt(window.Command1->geometry().center()), window.Command1);
+}
+
+TEST_F(StartUp, QuestionMarkMenuShowsTheAboutDialogAndTheWebPage)
+{
+    window.show();
+    QString title;
+    QStringList texts;
+    whenModal([&](QWidget *dialog) {
+        title = dialog->windowTitle();
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            texts.append(label->text());
+        dialog->close();
+    });
+    window.menAbout->trigger();
+    EXPECT_EQ(title, "Zezevav-Info");
+    EXPECT_TRUE(texts.contains("Version 2.1.0")) << texts.join(" | ").toStdString();
+    EXPECT_TRUE(texts.contains("Zezevav"));
+
+    window.menVisit->trigger();
+    EXPECT_EQ(services.openedUrls, (QList<QUrl>{QUrl(ModBrowse::SuiteWebPage)}));
+    EXPECT_TRUE(services.openedUrls.first().path().endsWith("/velmora/index.html"));
 }
