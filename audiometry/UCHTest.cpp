@@ -14,16 +14,25 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using LevelPlot::NormalThreshold;
 using LevelPlot::ToneFrequencies;
 using platform::setTwipsGeometry;
 
 namespace {
 
+// A label grows with its text, so a wider font never cuts a caption.
+void fitText(QLabel *l)
+{
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
+}
+
 QLabel *label(const QString &text, QWidget *parent, int left, int top, int width, int height)
 {
     auto *l = new QLabel(text, parent);
     setTwipsGeometry(l, left, top, width, height);
+    fitText(l);
     return l;
 }
 
@@ -34,12 +43,13 @@ void setTextColor(QWidget *widget, QColor color)
     widget->setPalette(palette);
 }
 
-void setPointSize(QWidget *widget, double points, bool bold = false)
+void setPointSize(QLabel *label, double points, bool bold = false)
 {
-    QFont font = widget->font();
+    QFont font = label->font();
     font.setPointSizeF(points);
     font.setBold(bold);
-    widget->setFont(font);
+    label->setFont(font);
+    fitText(label);
 }
 
 QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
@@ -62,6 +72,10 @@ UCHTest::UCHTest(LevelSource level, QWidget *parent)
     , m_level(std::move(level))
 {
     resize(platform::twipsRect(0, 0, 8970, 5355).size());
+    // the forms' standard size, which the design's captions and places are made for
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
 
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 240, 960, 1335, 615);
     Command4 = button(QStringLiteral("Test wiederholen"), QStringLiteral("Start eines neuen Testdurchlaufs"), this, 2520,
