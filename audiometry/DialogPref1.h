@@ -17,7 +17,6 @@ public:
     QPushButton *Command1;
     QLabel *Label2;
 
-    void Form_Load() {}
     void Command1_Click();
     void OKButton_Click() override;
     void CancelButton_Click() override;

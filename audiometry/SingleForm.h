@@ -4,7 +4,7 @@
 
 #include <utility>
 
-// A window the program addresses by name: loaded on first use (running its Form_Load),
+// A window the program addresses by name: loaded on first use (running its Form_Load, if any),
 // unloaded on request, and loaded afresh, with its design values, by the next use.
 template <class Form>
 class SingleForm {
@@ -13,7 +13,8 @@ public:
     {
         if (!s_form) {
             s_form = new Form();
-            s_form->Form_Load();
+            if constexpr (requires(Form &form) { form.Form_Load(); })
+                s_form->Form_Load();
         }
         return *s_form;
     }

@@ -9,12 +9,7 @@ namespace Zezevav {
 
 inline ProgramInfo programInfo()
 {
-    ProgramInfo info;
-    info.title = QStringLiteral("Zezevav");
-    info.major = 2;
-    info.minor = 1;
-    info.revision = 0;
-    return info;
+    return ProgramInfo{QStringLiteral("Zezevav"), 2, 1, 0, QIcon()};
 }
 
 inline const QString AboutCaption = QStringLiteral("Über \"Zidero\"...");

@@ -128,27 +128,12 @@ TEST_F(StartUp, ClosingTheWindowUnloadsThePagesAndLeavesNoWindow)
 TEST_F(StartUp, WindowMenusAndFrame)
 {
     EXPECT_EQ(window.windowTitle(), "Zezevav");
-    EXPECT_EQ(window.Command1->text(), "Beenden");
-    struct Row {
-        QAction *item;
-        const char *caption;
-        QKeySequence shortcut;
-    };
-    const Row rows[] = {
-        {window.menPref, "Voreinstellungen...", QKeySequence("Ctrl+P")},
-        {window.menQuit, "&Beenden", QKeySequence("Ctrl+Q")},
-        {window.menVisit, "\"velmora\" besuchen...", QKeySequence()},
-        {window.menAbout, "Über \"Zidero\"...", QKeySequence()},
-    };
-    for (const Row &row : rows) {
-        EXPECT_EQ(row.item->text(), row.caption);
-        EXPECT_EQ(row.item->shortcut(), row.shortcut) << row.caption;
-    }
-    EXPECT_EQ(window.menDatei->title(), "&Datei");
-    EXPECT_EQ(window.menQMark->title(), "&?");
+    EXPECT_EQ(window.menPref->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(window.menQuit->shortcut(), QKeySequence("Ctrl+Q"));
     const QList<QAction *> datei = window.menDatei->actions();
     ASSERT_EQ(datei.size(), 3);
     EXPECT_TRUE(datei[1]->isSeparator());
+    EXPECT_EQ(window.menQMark->actions(), (QList<QAction *>{window.menVisit, window.menAbout}));
 
     // fixed size, no minimise or maximise button
     window.show();

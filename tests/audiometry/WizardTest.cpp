@@ -32,33 +32,12 @@ protected:
 
 } // namespace
 
-TEST_F(Wizard, PagesAsTheUserSeesThem)
-{
-    struct Row {
-        WizardPage *page;
-        const char *caption, *ok, *cancel;
-    };
-    const Row rows[] = {
-        {&DialogPref::instance(), "Voreinstellungen - Lautstärke", "Weiter ->", "Abbrechen"},
-        {&DialogPref1::instance(), "Voreinstellungen - Einpegeln", "Weiter ->", "<- Zurück"},
-        {&DialogPref2::instance(), "Voreinstellungen - Feinabstimmung", "Ok", "<- Zurück"},
-    };
-    for (const Row &row : rows) {
-        EXPECT_EQ(row.page->windowTitle(), row.caption);
-        EXPECT_EQ(row.page->OKButton->text(), row.ok);
-        EXPECT_EQ(row.page->CancelButton->text(), row.cancel);
-        EXPECT_FALSE(row.page->isVisible()) << "loading shows nothing";
-    }
-    EXPECT_EQ(DialogPref1::instance().Command1->text(), "Testton");
-    EXPECT_EQ(DialogPref2::instance().Label1->text(), "3.Möglichkeit zur Feinabstimmung der Lautstärke:");
-    EXPECT_TRUE(services.mciWrites.isEmpty()) << "loading plays nothing";
-}
-
 TEST_F(Wizard, OutputReadOutInWholePercent)
 {
     DialogPref &page = DialogPref::instance();
     EXPECT_EQ(page.AmpValue, 16384);
     EXPECT_EQ(page.Text1->text(), "50%");
+    EXPECT_TRUE(services.mciWrites.isEmpty()) << "loading plays nothing";
     struct Row {
         const char *name;
         QAbstractSlider::SliderAction action;
