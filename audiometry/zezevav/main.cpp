@@ -8,7 +8,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(Zezevav::programInfo().title);
+    // also the default title of message boxes
+    QApplication::setApplicationName(Zezevav::programInfo().title);
     auto *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
     FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, QSize(9375, 5775));
     window.Form_Load();
