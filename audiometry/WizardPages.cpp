@@ -1,5 +1,7 @@
 #include "WizardPages.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -16,8 +18,13 @@ void showModal(QWidget *page, QWidget *owner)
         page->winId();
         ownerWindow->winId();
         page->windowHandle()->setTransientParent(ownerWindow->windowHandle());
-        // a page nobody has placed yet opens over the middle of its owner
+        // a page nobody has placed yet opens over the middle of its owner, once the window
+        // manager has put the owner where it stays
         if (!page->testAttribute(Qt::WA_Moved)) {
+            QElapsedTimer waited;
+            waited.start();
+            while (ownerWindow->isVisible() && !ownerWindow->windowHandle()->isExposed() && waited.elapsed() < 500)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
             page->adjustSize();
             page->move(ownerWindow->geometry().center() - page->rect().center());
         }

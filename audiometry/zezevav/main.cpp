@@ -16,5 +16,8 @@ int main(int argc, char **argv)
     // the wizard may have been closed together with the window
     if (!window.isVisible())
         return 0;
-    return app.exec();
+    const int result = app.exec();
+    // the unloaded calibration pages go before the application does
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }
