@@ -297,7 +297,7 @@ TEST_F(PanelFlow, RepeatKeepsBarsAndThresholdsUntilOverwritten)
         EXPECT_EQ(panel.VScroll(Ear::Right, i)->value(), -4) << i;
         EXPECT_EQ(panel.VScroll(Ear::Left, i)->value(), -4) << i;
     }
-    EXPECT_TRUE(services.mciWrites.size() == 22 * 4) << "no tone until a bar moves";
+    EXPECT_EQ(services.mciWrites.size(), 22 * 4) << "no tone until a bar moves";
 
     // the first bar confirmed again without a new tone keeps last run's level
     panel.VScroll(Ear::Right, 1)->userAction(QAbstractSlider::SliderSingleStepSub);
