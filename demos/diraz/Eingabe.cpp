@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using demos::ReadOutGround;
 using demos::styleReadOut;
 using demos::valueText;
@@ -29,11 +31,15 @@ namespace {
 constexpr int ClientWidth = 7590;
 constexpr int ClientHeight = 4950;
 constexpr double AxisLabelPoints = 9.75;
+// the layout's label widths are made for the forms runtime's 8-point default font
+constexpr double WindowPoints = 8.0;
 
 QLabel *label(const QString &caption, QWidget *parent, int left, int top, int width, int height)
 {
     auto *l = new QLabel(caption, parent);
     setTwipsGeometry(l, left, top, width, height);
+    // this platform's fonts run wider than the layout's; a caption is never cut off
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     return l;
 }
 
@@ -56,6 +62,9 @@ Eingabe::Eingabe(QWidget *parent)
     , m_frame(demos::describe(demos::Demo::Diraz), dirazProgramInfo(), *this)
 {
     setWindowTitle(QStringLiteral("Sinusschwingung"));
+    QFont windowFont = font();
+    windowFont.setPointSizeF(WindowPoints);
+    setFont(windowFont);
     auto *area = new QWidget(this);
     area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
     setCentralWidget(area);

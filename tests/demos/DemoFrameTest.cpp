@@ -74,6 +74,11 @@ struct PlayRow {
     bool deviceType, open, closeAfter, closeOnUnload, redraw, hourglass;
 };
 
+void PrintTo(const PlayRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class PlayVariants : public DemoFixture, public ::testing::WithParamInterface<PlayRow> {};
 
 } // namespace
