@@ -7,17 +7,20 @@
 #include "demos/frame/SoundFile.h"
 
 #include "common/ModBrowse.h"
+#include "common/frmAbout.h"
 #include "common/SampleChunkBuilder.h"
 #include "platform/MMControl.h"
 #include "platform/TempFiles.h"
 #include "support/WaveBytes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 using namespace demo_tests;
 using namespace testing_support;
@@ -277,6 +280,17 @@ TEST_F(Frame, MenusCarryTheProgramsCaptionsKeysAndShortcuts)
 
     action("menVisit")->trigger();
     EXPECT_EQ(services.openedUrls, QList<QUrl>{QUrl(ModBrowse::SuiteWebPage)});
+
+    // the About dialog comes up modal over the program's window
+    QWidget *about = nullptr;
+    QTimer::singleShot(0, [&about] {
+        about = QApplication::activeModalWidget();
+        if (about)
+            about->close();
+    });
+    action("menInfo")->trigger();
+    ASSERT_NE(qobject_cast<frmAbout *>(about), nullptr);
+    EXPECT_EQ(about->parentWidget(), &window.widget);
 
     main.show();
     action("menQuit")->trigger();
