@@ -38,22 +38,36 @@ DemoFrame::DemoFrame(const DemoDescription &description, ProgramInfo program, De
 {
 }
 
-void DemoFrame::reportFailure(const std::exception &error)
+void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
 {
-    const auto *fileError = dynamic_cast<const platform::FileError *>(&error);
-    const QString text = fileError ? fileError->message()
-                                   : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
-                                         .arg(QString::fromUtf8(error.what()));
-    services().messageBox({text, QString(), MessageIcon::Critical});
+    if (hourglass)
+        services().setMousePointer(MousePointer::Hourglass);
+    try {
+        work();
+    } catch (const std::exception &error) {
+        if (hourglass)
+            services().setMousePointer(MousePointer::Default);
+        const auto *fileError = dynamic_cast<const platform::FileError *>(&error);
+        const QString text = fileError ? fileError->message()
+                                       : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
+                                             .arg(QString::fromUtf8(error.what()));
+        services().messageBox({text, QString(), MessageIcon::Critical});
+        return;
+    }
+    if (hourglass)
+        services().setMousePointer(MousePointer::Default);
 }
 
 void DemoFrame::play()
 {
     const PlayVariant &variant = m_description.play;
-    const QString soundFile = platform::soundFilePath();
-    if (variant.showsHourglass)
-        services().setMousePointer(MousePointer::Hourglass);
-    try {
+    busy(variant.showsHourglass, [&] {
+        const QString soundFile = platform::soundFilePath();
+        // gone after playing, and also when writing or playing failed
+        struct RemoveOnExit {
+            const QString &file;
+            ~RemoveOnExit() { QFile::remove(file); }
+        } removal{soundFile};
         if (variant.redrawsBeforePlay)
             m_window.redrawForPlay();
         m_window.makeSoundFile(soundFile);
@@ -69,16 +83,7 @@ void DemoFrame::play()
         control.setCommand(QStringLiteral("Sound"));
         if (variant.closesAfterSound)
             control.setCommand(QStringLiteral("Close"));
-    } catch (const std::exception &error) {
-        QFile::remove(soundFile);
-        if (variant.showsHourglass)
-            services().setMousePointer(MousePointer::Default);
-        reportFailure(error);
-        return;
-    }
-    QFile::remove(soundFile);
-    if (variant.showsHourglass)
-        services().setMousePointer(MousePointer::Default);
+    });
 }
 
 void DemoFrame::exportWave()
@@ -86,16 +91,8 @@ void DemoFrame::exportWave()
     const QString path = ModFiles::ShowSaveDialog(WaveFilter, QString(), QStringLiteral("Als Wave-Datei speichern..."));
     if (path.isEmpty())
         return;
-    services().setMousePointer(MousePointer::Hourglass);
-    try {
-        // the writer replaces the file only once the new one is complete
-        m_window.makeSoundFile(path);
-    } catch (const std::exception &error) {
-        services().setMousePointer(MousePointer::Default);
-        reportFailure(error);
-        return;
-    }
-    services().setMousePointer(MousePointer::Default);
+    // the writer replaces the file only once the new one is complete
+    busy(true, [&] { m_window.makeSoundFile(path); });
 }
 
 void DemoFrame::saveSettings()
@@ -104,15 +101,7 @@ void DemoFrame::saveSettings()
         ModFiles::ShowSaveDialog(SettingsFilter, QString(), QStringLiteral("Aktuelle Einstellungen speichern..."));
     if (path.isEmpty())
         return;
-    services().setMousePointer(MousePointer::Hourglass);
-    try {
-        writeSettingsFile(path, m_description, m_window.settingsRecord());
-    } catch (const std::exception &error) {
-        services().setMousePointer(MousePointer::Default);
-        reportFailure(error);
-        return;
-    }
-    services().setMousePointer(MousePointer::Default);
+    busy(true, [&] { writeSettingsFile(path, m_description, m_window.settingsRecord()); });
 }
 
 void DemoFrame::loadSettings()

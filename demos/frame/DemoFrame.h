@@ -4,7 +4,7 @@
 
 #include "common/ProgramInfo.h"
 
-#include <exception>
+#include <functional>
 
 class QMainWindow;
 class QMenuBar;
@@ -38,8 +38,9 @@ public:
     static const QString InvalidSettingsMessage;
 
 private:
-    // A German message naming the file and the reason; the program carries on.
-    void reportFailure(const std::exception &error);
+    // Runs `work` under the hourglass; a failure is reported in a German message naming the
+    // file and the reason, with the pointer restored, and the program carries on.
+    void busy(bool hourglass, const std::function<void()> &work);
 
     DemoDescription m_description;
     ProgramInfo m_program;
