@@ -1,6 +1,7 @@
 #include "Services.h"
 
 #include "MMControl.h"
+#include "Registry.h"
 #include "WavePlayer.h"
 
 #include <QApplication>
@@ -106,9 +107,25 @@ bool Services::startProgram(const QString &program, const QStringList &arguments
     return QProcess::startDetached(program, arguments);
 }
 
+Registry &Services::registry()
+{
+    static SettingsRegistry store;
+    return store;
+}
+
 Services &services()
 {
     return g_current ? *g_current : defaultServices();
+}
+
+ScopedHourglass::ScopedHourglass()
+{
+    services().setMousePointer(MousePointer::Hourglass);
+}
+
+ScopedHourglass::~ScopedHourglass()
+{
+    services().setMousePointer(MousePointer::Default);
 }
 
 ScopedServices::ScopedServices(Services &replacement)

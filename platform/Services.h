@@ -10,6 +10,7 @@ class QWidget;
 namespace platform {
 
 class MMControl;
+class Registry;
 
 // Pointer values as the handlers name them.
 enum class MousePointer { Default = 0, Hourglass = 11 };
@@ -58,6 +59,8 @@ public:
     virtual bool openUrl(const QUrl &url);
     // Starts a program without a shell and without waiting; false when it did not start.
     virtual bool startProgram(const QString &program, const QStringList &arguments);
+    // The registry, for reading only.
+    virtual Registry &registry();
 
     MousePointer mousePointer() const { return m_pointer; }
 
@@ -67,6 +70,15 @@ private:
 
 // The services in force. Tests swap them with ScopedServices.
 Services &services();
+
+// The hourglass for as long as it lives; the default pointer again however the scope is left.
+class ScopedHourglass {
+public:
+    ScopedHourglass();
+    ~ScopedHourglass();
+    ScopedHourglass(const ScopedHourglass &) = delete;
+    ScopedHourglass &operator=(const ScopedHourglass &) = delete;
+};
 
 class ScopedServices {
 public:

@@ -33,12 +33,16 @@ void RecordingServices::multimediaWrite(const MMControl &control, MciProperty pr
 QString RecordingServices::fileDialog(const FileDialogRequest &request)
 {
     dialogs.append(request);
+    if (onFileDialog)
+        onFileDialog();
     return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
 }
 
 bool RecordingServices::openUrl(const QUrl &url)
 {
     openedUrls.append(url);
+    if (onOpenUrl)
+        onOpenUrl();
     return openUrlResult;
 }
 
@@ -46,6 +50,71 @@ bool RecordingServices::startProgram(const QString &program, const QStringList &
 {
     startedPrograms.append(QStringList{program} + arguments);
     return startProgramResult;
+}
+
+Registry &RecordingServices::registry()
+{
+    return fakeRegistry;
+}
+
+QString FakeRegistry::keyName(quint32 root, const QString &path)
+{
+    return (registryRootName(root) + QLatin1Char('\\') + path).toLower();
+}
+
+void FakeRegistry::setValue(RegistryRoot root, const QString &path, const QString &name, quint32 type,
+                            const QByteArray &data)
+{
+    m_keys[keyName(quint32(root), path)][name.toLower()] = Value{type, data};
+}
+
+void FakeRegistry::setText(RegistryRoot root, const QString &path, const QString &name, const QString &text)
+{
+    setValue(root, path, name, quint32(RegistryType::Text), text.toUtf8() + '\0');
+}
+
+void FakeRegistry::addKey(RegistryRoot root, const QString &path)
+{
+    m_keys[keyName(quint32(root), path)];
+}
+
+RegistryStatus FakeRegistry::openKey(quint32 root, const QString &path, Handle &key)
+{
+    const QString name = keyName(root, path);
+    if (registryRootName(root).isEmpty())
+        return RegistryStatus::InvalidHandle;
+    if (m_keys.find(name) == m_keys.end())
+        return RegistryStatus::NotFound;
+    key = m_next++;
+    m_handles[key] = name;
+    opened.append(key);
+    return RegistryStatus::Success;
+}
+
+RegistryStatus FakeRegistry::queryValue(Handle key, const QString &name, qsizetype capacity, quint32 &type,
+                                        QByteArray &data)
+{
+    queryCapacities.append(capacity);
+    const auto handle = m_handles.find(key);
+    if (handle == m_handles.end())
+        return RegistryStatus::InvalidHandle;
+    const auto &values = m_keys[handle->second];
+    const auto value = values.find(name.toLower());
+    if (value == values.end())
+        return RegistryStatus::NotFound;
+    if (value->second.data.size() > capacity)
+        return RegistryStatus::MoreData;
+    type = value->second.type;
+    data = value->second.data;
+    return RegistryStatus::Success;
+}
+
+RegistryStatus FakeRegistry::closeKey(Handle key)
+{
+    closed.append(key);
+    if (m_handles.erase(key) != 1)
+        return RegistryStatus::InvalidHandle;
+    return failClose ? RegistryStatus::Failed : RegistryStatus::Success;
 }
 
 QStringList RecordingServices::mciLog() const

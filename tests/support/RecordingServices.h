@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Registry.h"
 #include "platform/Services.h"
 
 #include <QByteArray>
@@ -9,8 +10,40 @@
 #include <QVariant>
 
 #include <functional>
+#include <map>
 
 namespace testing_support {
+
+// A registry held in memory, with every open and close counted so tests can see that no key
+// is left open.
+class FakeRegistry : public platform::Registry {
+public:
+    void setValue(platform::RegistryRoot root, const QString &path, const QString &name, quint32 type,
+                  const QByteArray &data);
+    void setText(platform::RegistryRoot root, const QString &path, const QString &name, const QString &text);
+    // A key that exists without holding any value.
+    void addKey(platform::RegistryRoot root, const QString &path);
+
+    platform::RegistryStatus openKey(quint32 root, const QString &path, Handle &key) override;
+    platform::RegistryStatus queryValue(Handle key, const QString &name, qsizetype capacity, quint32 &type,
+                                        QByteArray &data) override;
+    platform::RegistryStatus closeKey(Handle key) override;
+
+    QList<Handle> opened;  // every handle handed out, in order
+    QList<Handle> closed;  // every handle closed, in order
+    QList<qsizetype> queryCapacities;
+    bool failClose = false;
+
+private:
+    struct Value {
+        quint32 type;
+        QByteArray data;
+    };
+    static QString keyName(quint32 root, const QString &path);
+    std::map<QString, std::map<QString, Value>> m_keys;  // names lower-cased: the registry ignores case
+    std::map<Handle, QString> m_handles;
+    Handle m_next = 100;
+};
 
 // Services that record instead of acting: the multimedia writes in order, pointer changes,
 // message boxes, and the bytes of every file that reached "Sound".
@@ -29,6 +62,7 @@ public:
     QString fileDialog(const platform::FileDialogRequest &request) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
+    platform::Registry &registry() override;
 
     // "FileName=…", "Flag1=false", "Command=Sound", one entry per write.
     QStringList mciLog() const;
@@ -47,6 +81,9 @@ public:
     bool startProgramResult = true;
     platform::MessageResult messageAnswer = platform::MessageResult::Ok;
     std::function<void()> onSound;  // runs while "playing"
+    std::function<void()> onFileDialog;  // runs before a dialog answers; may throw
+    std::function<void()> onOpenUrl;  // runs while the address is handed over; may throw
+    FakeRegistry fakeRegistry;  // starts empty
 };
 
 } // namespace testing_support

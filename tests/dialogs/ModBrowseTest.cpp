@@ -1,0 +1,69 @@
+#include "common/ModBrowse.h"
+#include "support/RecordingServices.h"
+
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace testing_support;
+using platform::MousePointer;
+
+TEST(OpenWebPage, HandsTheAddressOverUnchanged)
+{
+    const QString addresses[] = {
+        ModBrowse::SuiteWebPage,
+        QStringLiteral("https://velmora.example/velmora/hilfe.html#kapitel-2"),
+        QStringLiteral("https://velmora.example/velmora/suche?begriff=H%C3%B6rschwelle&seite=2"),
+        QStringLiteral("file:///usr/share/doc/velmora/index.html"),
+    };
+    for (const QString &address : addresses) {
+        SCOPED_TRACE(address.toStdString());
+        RecordingServices recorder;
+        platform::ScopedServices scope(recorder);
+        ModBrowse::OpenWebPage(nullptr, address);
+        ASSERT_EQ(recorder.openedUrls.size(), 1);
+        EXPECT_EQ(recorder.openedUrls[0].toString(QUrl::FullyEncoded), address);
+        EXPECT_TRUE(recorder.startedPrograms.isEmpty()) << "never through a command line";
+    }
+}
+
+TEST(OpenWebPage, SuitePageLiesOnAReservedExampleHost)
+{
+    const QUrl page(ModBrowse::SuiteWebPage);
+    EXPECT_TRUE(page.isValid());
+    EXPECT_EQ(page.scheme(), QStringLiteral("https"));
+    EXPECT_EQ(page.host(), QStringLiteral("velmora.example"));
+    EXPECT_EQ(page.path(), QStringLiteral("/velmora/index.html"));
+}
+
+TEST(OpenWebPage, ShowsTheHourglassDuringTheHandOverAndRestoresThePointerWhateverHappens)
+{
+    enum class Outcome { Accepted, NoBrowser, HandOverFails };
+    struct Row {
+        const char *name;
+        Outcome outcome;
+    };
+    const Row rows[] = {
+        {"a browser takes the page", Outcome::Accepted},
+        {"no browser takes the page", Outcome::NoBrowser},
+        {"the hand-over breaks down", Outcome::HandOverFails},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        RecordingServices recorder;
+        platform::ScopedServices scope(recorder);
+        recorder.openUrlResult = row.outcome != Outcome::NoBrowser;
+        QList<MousePointer> duringHandOver;
+        recorder.onOpenUrl = [&] {
+            duringHandOver = recorder.pointerChanges;
+            if (row.outcome == Outcome::HandOverFails)
+                throw std::runtime_error("no desktop");
+        };
+        EXPECT_NO_THROW(ModBrowse::OpenWebPage(nullptr, ModBrowse::SuiteWebPage));
+        EXPECT_EQ(duringHandOver, QList<MousePointer>{MousePointer::Hourglass});
+        EXPECT_EQ(recorder.pointerChanges, (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+        EXPECT_TRUE(recorder.messages.isEmpty()) << "a page that did not open is not reported";
+    }
+}

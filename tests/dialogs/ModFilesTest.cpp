@@ -1,0 +1,313 @@
+#include "common/ModFiles.h"
+#include "support/RecordingServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace testing_support;
+using platform::FileDialogRequest;
+using platform::MessageButtons;
+using platform::MessageResult;
+
+namespace {
+
+const QString WaveFilter = QStringLiteral("Wave-Dateien (*.wav)");
+const QString SetFilter = QStringLiteral("Einstellungen (*.set)");
+const QString AllFilter = QStringLiteral("Alle Dateien (*.*)");
+
+class ModFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    QString inFolder(const QString &name) const { return folder.filePath(name); }
+    void createFile(const QString &name, const QByteArray &bytes = "alt")
+    {
+        QFile file(inFolder(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+    RecordingServices recorder;
+    platform::ScopedServices scope{recorder};
+};
+
+} // namespace
+
+TEST_F(ModFilesTest, CancelGivesAnEmptyPathAndNoQuestion)
+{
+    EXPECT_EQ(ModFiles::ShowOpenDialog(QStringLiteral("Set"), QString(), QString()), QString());
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString()), QString());
+    EXPECT_EQ(recorder.dialogs.size(), 2);
+    EXPECT_TRUE(recorder.messages.isEmpty());
+}
+
+TEST_F(ModFilesTest, FiltersFollowTheFileKindInAnyCase)
+{
+    struct Row {
+        const char *name;
+        QString kind;
+        QStringList filters;
+    };
+    const Row rows[] = {
+        {"wave files", QStringLiteral("Wave"), {WaveFilter, AllFilter}},
+        {"wave files written in lower case", QStringLiteral("wave"), {WaveFilter, AllFilter}},
+        {"wave files written in capitals", QStringLiteral("WAVE"), {WaveFilter, AllFilter}},
+        {"settings files", QStringLiteral("Set"), {SetFilter, AllFilter}},
+        {"settings files written in lower case", QStringLiteral("set"), {SetFilter, AllFilter}},
+        {"no kind", QString(), {AllFilter}},
+        {"some other kind", QStringLiteral("Text"), {AllFilter}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        recorder.dialogs.clear();
+        ModFiles::ShowOpenDialog(row.kind, folder.path(), QString());
+        ModFiles::ShowSaveDialog(row.kind, folder.path(), QString());
+        ASSERT_EQ(recorder.dialogs.size(), 2);
+        EXPECT_EQ(recorder.dialogs[0].filters, row.filters);
+        EXPECT_EQ(recorder.dialogs[1].filters, row.filters);
+    }
+}
+
+TEST_F(ModFilesTest, OpenAsksForAnExistingFileAndSaveForAnyName)
+{
+    ModFiles::ShowOpenDialog(QStringLiteral("Set"), folder.path(), QString());
+    ModFiles::ShowSaveDialog(QStringLiteral("Set"), folder.path(), QString());
+    ASSERT_EQ(recorder.dialogs.size(), 2);
+    EXPECT_EQ(recorder.dialogs[0].mode, FileDialogRequest::Mode::OpenExisting);
+    EXPECT_EQ(recorder.dialogs[1].mode, FileDialogRequest::Mode::Save);
+}
+
+TEST_F(ModFilesTest, TitlesAreTheCallersOrTheDefaults)
+{
+    ModFiles::ShowOpenDialog(QStringLiteral("Set"), folder.path(), QString());
+    ModFiles::ShowSaveDialog(QStringLiteral("Set"), folder.path(), QString());
+    ModFiles::ShowOpenDialog(QStringLiteral("Set"), folder.path(), QStringLiteral("Einstellungen laden..."));
+    ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QStringLiteral("Als Wave-Datei speichern..."));
+    ASSERT_EQ(recorder.dialogs.size(), 4);
+    EXPECT_EQ(recorder.dialogs[0].title, QStringLiteral("Datei öffnen"));
+    EXPECT_EQ(recorder.dialogs[1].title, QStringLiteral("Datei speichern"));
+    EXPECT_EQ(recorder.dialogs[2].title, QStringLiteral("Einstellungen laden..."));
+    EXPECT_EQ(recorder.dialogs[3].title, QStringLiteral("Als Wave-Datei speichern..."));
+}
+
+TEST_F(ModFilesTest, EmptyInitialDirectoryMeansTheCurrentOne)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    ModFiles::ShowOpenDialog(QStringLiteral("Set"), QString(), QString());
+    ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString());
+    ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QStringLiteral("/somewhere/else"), QString());
+    QDir::setCurrent(before);
+    ASSERT_EQ(recorder.dialogs.size(), 3);
+    EXPECT_EQ(QDir(recorder.dialogs[0].directory).canonicalPath(), QDir(folder.path()).canonicalPath());
+    EXPECT_EQ(QDir(recorder.dialogs[1].directory).canonicalPath(), QDir(folder.path()).canonicalPath());
+    EXPECT_EQ(recorder.dialogs[2].directory, QStringLiteral("/somewhere/else"));
+}
+
+TEST_F(ModFilesTest, OpenReturnsTheChosenFileAsItIs)
+{
+    recorder.dialogAnswers = {inFolder(QStringLiteral("klang.set"))};
+    EXPECT_EQ(ModFiles::ShowOpenDialog(QStringLiteral("Set"), QString(), QString()), inFolder(QStringLiteral("klang.set")));
+}
+
+TEST_F(ModFilesTest, SaveAppendsTheKindsExtensionOnlyWhenMissing)
+{
+    struct Row {
+        const char *name;
+        QString kind;
+        QString typed;
+        QString result;
+    };
+    const Row rows[] = {
+        {"export typed without extension", QStringLiteral("Wave"), QStringLiteral("test"), QStringLiteral("test.wav")},
+        {"export typed with extension", QStringLiteral("Wave"), QStringLiteral("test.wav"), QStringLiteral("test.wav")},
+        {"export typed in capitals", QStringLiteral("Wave"), QStringLiteral("TEST.WAV"), QStringLiteral("TEST.WAV")},
+        {"export chosen under all files", QStringLiteral("Wave"), QStringLiteral("aufnahme"),
+         QStringLiteral("aufnahme.wav")},
+        {"export typed with another extension", QStringLiteral("Wave"), QStringLiteral("test.set"),
+         QStringLiteral("test.set.wav")},
+        {"export with a dot in the name", QStringLiteral("wave"), QStringLiteral("ton.1"), QStringLiteral("ton.1.wav")},
+        {"settings typed without extension", QStringLiteral("Set"), QStringLiteral("einst"), QStringLiteral("einst.set")},
+        {"settings typed with extension", QStringLiteral("set"), QStringLiteral("einst.Set"), QStringLiteral("einst.Set")},
+        {"settings named like a wave file", QStringLiteral("Set"), QStringLiteral("a.wav"), QStringLiteral("a.wav.set")},
+        {"other kind keeps the name", QStringLiteral("Text"), QStringLiteral("notiz"), QStringLiteral("notiz")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        recorder.dialogAnswers = {inFolder(row.typed)};
+        EXPECT_EQ(ModFiles::ShowSaveDialog(row.kind, QString(), QString()), inFolder(row.result));
+    }
+    EXPECT_TRUE(recorder.messages.isEmpty()) << "no file existed, so nothing to ask";
+}
+
+TEST_F(ModFilesTest, OverwriteIsAskedForTheNameThatWillBeWritten)
+{
+    createFile(QStringLiteral("klang.wav"));
+    createFile(QStringLiteral("klang"));
+    struct Row {
+        const char *name;
+        QString typed;
+        MessageResult answer;
+        QString result;  // "" = cancelled
+        bool asked;
+    };
+    const Row rows[] = {
+        {"typed without extension, existing file kept", QStringLiteral("klang"), MessageResult::No, QString(), true},
+        {"typed without extension, existing file replaced", QStringLiteral("klang"), MessageResult::Yes,
+         QStringLiteral("klang.wav"), true},
+        {"typed with extension, existing file kept", QStringLiteral("klang.wav"), MessageResult::No, QString(), true},
+        {"typed with extension, existing file replaced", QStringLiteral("klang.wav"), MessageResult::Yes,
+         QStringLiteral("klang.wav"), true},
+        {"new name", QStringLiteral("neu"), MessageResult::No, QStringLiteral("neu.wav"), false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        recorder.messages.clear();
+        recorder.messageAnswer = row.answer;
+        recorder.dialogAnswers = {inFolder(row.typed)};
+        const QString expected = row.result.isEmpty() ? QString() : inFolder(row.result);
+        EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString()), expected);
+        ASSERT_EQ(recorder.messages.size(), row.asked ? 1 : 0);
+        if (row.asked) {
+            EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
+            EXPECT_TRUE(recorder.messages[0].text.contains(QDir::toNativeSeparators(inFolder(QStringLiteral("klang.wav")))))
+                << recorder.messages[0].text.toStdString();
+        }
+    }
+    QFile kept(inFolder(QStringLiteral("klang.wav")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("alt")) << "asking must not touch the file";
+}
+
+TEST_F(ModFilesTest, SettingsOverwriteIsAskedForTheSetFile)
+{
+    createFile(QStringLiteral("einst.set"));
+    recorder.messageAnswer = MessageResult::No;
+    recorder.dialogAnswers = {inFolder(QStringLiteral("einst"))};
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Set"), QString(), QString()), QString());
+    ASSERT_EQ(recorder.messages.size(), 1);
+    EXPECT_TRUE(recorder.messages[0].text.contains(QStringLiteral("einst.set")));
+}
+
+TEST_F(ModFilesTest, AFailingDialogShowsItsDescriptionAndGivesAnEmptyPath)
+{
+    recorder.onFileDialog = [] { throw std::runtime_error("Der Dateidialog konnte nicht angezeigt werden."); };
+    recorder.dialogAnswers = {inFolder(QStringLiteral("a.wav")), inFolder(QStringLiteral("b.wav"))};
+    EXPECT_EQ(ModFiles::ShowOpenDialog(QStringLiteral("Wave"), QString(), QString()), QString());
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString()), QString());
+    ASSERT_EQ(recorder.messages.size(), 2);
+    for (const platform::MessageBoxRequest &message : recorder.messages) {
+        EXPECT_EQ(message.text, QStringLiteral("Der Dateidialog konnte nicht angezeigt werden."));
+        EXPECT_EQ(message.buttons, MessageButtons::Ok);
+        EXPECT_TRUE(message.title.isEmpty()) << "the program's own title";
+    }
+}
+
+namespace {
+
+struct SeenDialog {
+    bool found = false;
+    bool nonNative = false;
+    bool asksItselfAboutOverwriting = true;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    QStringList filters;
+    QString directory;
+    QString title;
+    bool stillOpenAfterAccept = false;
+};
+
+// Answers the next real file dialog by typing `typed` and pressing its Save or Open button, then
+// cancels it if it is still open.
+void answerRealDialog(SeenDialog &seen, const QString &typed)
+{
+    QTimer::singleShot(0, [&seen, typed] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen.found = true;
+        seen.nonNative = dialog->testOption(QFileDialog::DontUseNativeDialog);
+        seen.asksItselfAboutOverwriting = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen.acceptMode = dialog->acceptMode();
+        seen.fileMode = dialog->fileMode();
+        seen.filters = dialog->nameFilters();
+        seen.directory = dialog->directory().absolutePath();
+        seen.title = dialog->windowTitle();
+        auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (!nameEdit || !buttons || buttons->buttons().isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        nameEdit->setText(typed);
+        for (QAbstractButton *button : buttons->buttons())
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                button->click();
+        seen.stillOpenAfterAccept = dialog->isVisible();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+TEST(QtFileDialog, SaveUsesQtsOwnDialogThatLeavesTheOverwriteQuestionToTheCaller)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SeenDialog seen;
+    answerRealDialog(seen, QStringLiteral("klang"));
+    const QString chosen = ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QString());
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.nonNative);
+    EXPECT_FALSE(seen.asksItselfAboutOverwriting);
+    EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
+    EXPECT_EQ(seen.filters, (QStringList{WaveFilter, AllFilter}));
+    EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(seen.title, QStringLiteral("Datei speichern"));
+    EXPECT_EQ(chosen, folder.filePath(QStringLiteral("klang.wav")));
+}
+
+TEST(QtFileDialog, OpenAcceptsExistingFilesOnly)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        QFile file(folder.filePath(QStringLiteral("da.set")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    struct Row {
+        const char *name;
+        QString typed;
+        QString result;
+    };
+    const Row rows[] = {
+        {"an existing settings file", QStringLiteral("da.set"), folder.filePath(QStringLiteral("da.set"))},
+        {"a name that does not exist", QStringLiteral("fehlt.set"), QString()},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SeenDialog seen;
+        answerRealDialog(seen, row.typed);
+        EXPECT_EQ(ModFiles::ShowOpenDialog(QStringLiteral("Set"), folder.path(), QStringLiteral("Einstellungen laden...")),
+                  row.result);
+        ASSERT_TRUE(seen.found);
+        EXPECT_TRUE(seen.nonNative);
+        EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
+        EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+        EXPECT_EQ(seen.filters, (QStringList{SetFilter, AllFilter}));
+        EXPECT_EQ(seen.title, QStringLiteral("Einstellungen laden..."));
+        EXPECT_EQ(seen.stillOpenAfterAccept, row.result.isEmpty());
+    }
+}
