@@ -37,7 +37,6 @@ struct DemoDescription {
     Demo demo;
     QString name;
     PlayVariant play;
-    bool hasMenus = true;
     MenuCaptions menus;
     SettingsAccess settingsAccess = SettingsAccess::Binary;
     int recordLength = 0;  // bytes of the settings record; 0 when its length varies (Rovad)

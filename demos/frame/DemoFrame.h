@@ -19,9 +19,6 @@ class DemoFrame {
 public:
     DemoFrame(const DemoDescription &description, ProgramInfo program, DemoWindow &window);
 
-    const DemoDescription &description() const { return m_description; }
-    const ProgramInfo &program() const { return m_program; }
-
     void play();
     void exportWave();
     void saveSettings();
