@@ -7,7 +7,7 @@ namespace demos {
 
 namespace {
 
-// The three usual file-menu captions; four programs differ only in the rest.
+// Captions in the column order of MenuCaptions, from UTF-8 literals.
 MenuCaptions menus(const char *datei, const char *open, const char *save, const char *exportWave,
                    const char *separatorName, const char *quit, const char *visit, const char *aboutName,
                    const char *about)
@@ -19,35 +19,35 @@ MenuCaptions menus(const char *datei, const char *open, const char *save, const 
 
 const std::array<DemoDescription, 8> &catalog()
 {
-    //                                     type   open   close  unload redraw hourglass
+    // play: device type, "Open", "Close" after "Sound", "Close" on unload, redraw, hourglass
     static const std::array<DemoDescription, 8> table{{
-        {Demo::Vevuzevu, QStringLiteral("Vevuzevu"), {false, false, false, true, false, true},
+        {Demo::Vevuzevu, {false, false, false, true, false, true},
          menus("&Datei", "&Öffnen...", "&Speichern...", "Speichern als &Wave-Datei...", "menLine1", "Beenden",
                "\"velmora\" besuchen...", "MenAbout", "Über \"Vevuzevu\"..."),
          SettingsAccess::Binary, 12},
-        {Demo::Rovad, QStringLiteral("Rovad"), {true, true, true, false, false, true},
+        {Demo::Rovad, {true, true, true, false, false, true},
          menus("Datei", "&Öffnen...", "&Speichern...", "Speichern als &Wave-Datei...", "menLine1", "Beenden",
                "velmora &besuchen...", "MenInfo", "Über \"Rovad\"..."),
          SettingsAccess::Binary, 0},
-        {Demo::Sorvena, QStringLiteral("Sorvena"), {true, true, true, false, false, false}, {},
+        {Demo::Sorvena, {true, true, true, false, false, false}, {},
          SettingsAccess::Binary, 0},
-        {Demo::Zanter, QStringLiteral("Zanter"), {false, false, false, true, true, true},
+        {Demo::Zanter, {false, false, false, true, true, true},
          menus("&Datei", "&Öffnen...", "&Speichern...", "Speichern als &Wave-Datei...", "menLine", "Beenden",
                "\"velmora\" besuchen...", "menAbout", "Info über Zanter..."),
          SettingsAccess::Binary, 10},
-        {Demo::Koliva, QStringLiteral("Koliva"), {true, true, true, false, true, true},
+        {Demo::Koliva, {true, true, true, false, true, true},
          menus("&Datei", "&Öffnen", "&Speichern", "Speichern als &Wave-Datei", "menLine1", "&Beenden",
                "\"velmora\" &besuchen...", "menInfo", "Über \"Koliva\""),
          SettingsAccess::Binary, 10},
-        {Demo::Rozurovev, QStringLiteral("Rozurovev"), {false, true, true, false, false, true},
+        {Demo::Rozurovev, {false, true, true, false, false, true},
          menus("Datei", "Öffnen", "&Speichern", "Speichern als &Wave-Datei", "menLine1", "Beenden",
                "\"velmora\" &besuchen", "menInfo", "Über \"Rozurovev\""),
          SettingsAccess::Random, 10},
-        {Demo::Dazuv, QStringLiteral("Dazuv"), {false, false, false, true, false, true},
+        {Demo::Dazuv, {false, false, false, true, false, true},
          menus("&Datei", "&Öffnen...", "&Speichern...", "Speichern als &Wave-Datei...", "menLine1", "Beenden",
                "\"velmora\" besuchen...", "menAbout", "Info über Dazuv..."),
          SettingsAccess::Binary, 6},
-        {Demo::Diraz, QStringLiteral("Diraz"), {false, true, true, false, false, true},
+        {Demo::Diraz, {false, true, true, false, false, true},
          menus("&Datei", "Öffnen...", "&Speichern...", "Speichern als &Wave-Datei...", "menLine1", "Beenden",
                "\"velmora\" &besuchen...", "menInfo", "Über \"Diraz\"..."),
          SettingsAccess::Binary, 6},

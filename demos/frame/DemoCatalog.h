@@ -35,7 +35,6 @@ struct MenuCaptions {
 
 struct DemoDescription {
     Demo demo;
-    QString name;
     PlayVariant play;
     MenuCaptions menus;
     SettingsAccess settingsAccess = SettingsAccess::Binary;
