@@ -5,6 +5,7 @@
 #include "SineSettings.h"
 #include "modSine.h"
 
+#include "demos/frame/DesignControls.h"
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
 #include "platform/Convert.h"
@@ -19,8 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
+using demos::designLabel;
+using demos::designScrollBar;
 using demos::ReadOutGround;
 using demos::styleReadOut;
 using demos::valueText;
@@ -31,22 +32,11 @@ namespace {
 constexpr int ClientWidth = 7590;
 constexpr int ClientHeight = 4950;
 constexpr double AxisLabelPoints = 9.75;
-// the layout's label widths are made for the forms runtime's 8-point default font
-constexpr double WindowPoints = 8.0;
-
-QLabel *label(const QString &caption, QWidget *parent, int left, int top, int width, int height)
-{
-    auto *l = new QLabel(caption, parent);
-    setTwipsGeometry(l, left, top, width, height);
-    // this platform's fonts run wider than the layout's; a caption is never cut off
-    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
-    return l;
-}
 
 // A label inside the picture box, placed from the box's inner corner.
 QLabel *boxLabel(const QString &caption, platform::PictureBox *box, int left, int top, int width, int height)
 {
-    QLabel *l = label(caption, box, left, top, width, height);
+    QLabel *l = designLabel(box, caption, QRect(left, top, width, height));
     l->move(l->pos() + box->contentsRect().topLeft());
     QFont font = l->font();
     font.setPointSizeF(AxisLabelPoints);
@@ -62,9 +52,7 @@ Eingabe::Eingabe(QWidget *parent)
     , m_frame(demos::describe(demos::Demo::Diraz), dirazProgramInfo(), *this)
 {
     setWindowTitle(QStringLiteral("Sinusschwingung"));
-    QFont windowFont = font();
-    windowFont.setPointSizeF(WindowPoints);
-    setFont(windowFont);
+    demos::useDesignFont(*this);
     auto *area = new QWidget(this);
     area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
     setCentralWidget(area);
@@ -80,8 +68,8 @@ void Eingabe::createControls(QWidget *area)
     Frame1 = new QGroupBox(area);
     setTwipsGeometry(Frame1, 120, 120, 7335, 4095);
     // the frame's own labels, placed in the frame's coordinates
-    Label1 = label(QStringLiteral("Amplitude"), Frame1, 360 - 120, 240 - 120, 735, 255);
-    Label2 = label(QStringLiteral("Frequenz [Hz]"), Frame1, 1800 - 120, 3840 - 120, 1095, 255);
+    Label1 = designLabel(Frame1, QStringLiteral("Amplitude"), QRect(360 - 120, 240 - 120, 735, 255));
+    Label2 = designLabel(Frame1, QStringLiteral("Frequenz [Hz]"), QRect(1800 - 120, 3840 - 120, 1095, 255));
 
     Text2 = new platform::TextBox(area);
     setTwipsGeometry(Text2, 1320, 240, 255, 285);
@@ -89,37 +77,25 @@ void Eingabe::createControls(QWidget *area)
     styleReadOut(*Text2, ReadOutGround::DarkGrey);
     Text2->setLocked(true);
 
-    VScroll1 = new platform::ScrollBar(Qt::Vertical, area);
-    setTwipsGeometry(VScroll1, 1320, 480, 255, 2895);
-    VScroll1->setRange(9, 0);
-    VScroll1->setSmallChange(1);
-    VScroll1->setLargeChange(2);
-    VScroll1->setValue(5);
+    VScroll1 = designScrollBar(area, Qt::Vertical, QRect(1320, 480, 255, 2895), {9, 0, 1, 2, 5});
 
     Ausgabe = new platform::PictureBox(area);
     setTwipsGeometry(Ausgabe, 1680, 240, 5415, 3135);
     Label4 = boxLabel(QStringLiteral("A"), Ausgabe, 240, 120, 255, 255);
     Label3 = boxLabel(QStringLiteral("t"), Ausgabe, 4920, 1320, 135, 255);
 
-    HScroll1 = new platform::ScrollBar(Qt::Horizontal, area);
-    setTwipsGeometry(HScroll1, 1800, 3480, 4695, 255);
-    HScroll1->setRange(0, 20000);
-    HScroll1->setSmallChange(10);
-    HScroll1->setLargeChange(5);
-    HScroll1->setValue(500);
+    // the arrows step by 10 Hz, a click beside the thumb by 5 Hz
+    HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(1800, 3480, 4695, 255), {0, 20000, 10, 5, 500});
 
     Text1 = new platform::TextBox(area);
     setTwipsGeometry(Text1, 6480, 3480, 615, 285);
     Text1->setText(QStringLiteral("0"));
     styleReadOut(*Text1, ReadOutGround::DarkGrey);
 
-    Label6 = label(QStringLiteral("Hz"), area, 7200, 3480, 255, 255);
-    Label5 = label(QStringLiteral("Dauer in Sekunden"), area, 1800, 4320, 1455, 255);
+    Label6 = designLabel(area, QStringLiteral("Hz"), QRect(7200, 3480, 255, 255));
+    Label5 = designLabel(area, QStringLiteral("Dauer in Sekunden"), QRect(1800, 4320, 1455, 255));
 
-    HScroll2 = new platform::ScrollBar(Qt::Horizontal, area);
-    setTwipsGeometry(HScroll2, 1800, 4560, 1095, 255);
-    HScroll2->setRange(1, 9);
-    HScroll2->setValue(5);
+    HScroll2 = designScrollBar(area, Qt::Horizontal, QRect(1800, 4560, 1095, 255), {1, 9, 1, 1, 5});
 
     Text3 = new platform::TextBox(area);
     setTwipsGeometry(Text3, 2880, 4560, 375, 285);
