@@ -1,0 +1,55 @@
+#include "demos/diraz/Eingabe.h"
+#include "demos/diraz/modSine.h"
+#include "demos/frame/SoundFile.h"
+
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/TempFiles.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+
+namespace {
+
+// One amplitude slider step in Diraz: read-out, curve, and the box painted on screen.
+void DirazSliderRedraw(benchmark::State &state)
+{
+    Eingabe window;
+    window.show();
+    int step = 4;
+    for (auto _ : state) {
+        window.VScroll1->setValue(step);
+        window.Ausgabe->repaint();
+        step = step == 4 ? 5 : 4;
+    }
+}
+BENCHMARK(DirazSliderRedraw)->Unit(benchmark::kMillisecond);
+
+// What play does before the device: the longest Diraz tone synthesised and written.
+void DirazLongestToneToFile(benchmark::State &state)
+{
+    const QString path = platform::temporaryFilePath(QStringLiteral("bench-diraz.wav"));
+    WaveFormat format;
+    for (auto _ : state) {
+        demos::writeDemoSound(path, format, 9, [](std::int32_t frames, SampleChunks &chunks) {
+            modSine::MakeSineTone(9.0f, 20000.0f, frames, chunks);
+        });
+        QFile::remove(path);
+    }
+}
+BENCHMARK(DirazLongestToneToFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

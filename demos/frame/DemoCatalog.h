@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace demos {
+
+enum class Demo { Vevuzevu, Rovad, Sorvena, Zanter, Koliva, Rozurovev, Dazuv, Diraz };
+
+// How a program drives its multimedia control around "Sound".
+struct PlayVariant {
+    bool setsDeviceType = false;     // "WaveAudio" before the file name
+    bool opensDevice = false;        // "Open" before "Sound"
+    bool closesAfterSound = false;   // "Close" after "Sound"
+    bool closesOnUnload = false;     // "Close" when the window goes
+    bool redrawsBeforePlay = false;  // the plot is drawn anew before the sound is made
+    bool showsHourglass = true;      // a hosted control leaves the pointer to its host
+};
+
+// Rozurovev writes its record as record 1 of a file of fixed-length records; the others write
+// their record as plain bytes.
+enum class SettingsAccess { Binary, Random };
+
+// Captions with their access keys ("&Datei"); empty names where a program has no menus.
+struct MenuCaptions {
+    QString datei;
+    QString open;
+    QString save;
+    QString exportWave;
+    QString separatorName;  // "menLine1", Zanter "menLine"
+    QString quit;
+    QString visit;
+    QString aboutName;      // "MenAbout", "MenInfo", "menAbout" or "menInfo"
+    QString about;
+};
+
+struct DemoDescription {
+    Demo demo;
+    PlayVariant play;
+    MenuCaptions menus;
+    SettingsAccess settingsAccess = SettingsAccess::Binary;
+    int recordLength = 0;  // bytes of the settings record; 0 when its length varies (Rovad)
+};
+
+const DemoDescription &describe(Demo demo);
+
+} // namespace demos

@@ -1,0 +1,170 @@
+#include "DemoFrame.h"
+
+#include "DemoWindow.h"
+#include "SettingsFile.h"
+#include "SettingsRecord.h"
+
+#include "common/ModBrowse.h"
+#include "common/ModFiles.h"
+#include "common/frmAbout.h"
+#include "platform/FileError.h"
+#include "platform/MMControl.h"
+#include "platform/Services.h"
+#include "platform/TempFiles.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace demos {
+
+using platform::MessageIcon;
+using platform::MousePointer;
+using platform::services;
+
+const QString DemoFrame::InvalidSettingsMessage = QStringLiteral("Datei enthält keine gültigen Einstellungen!");
+
+namespace {
+const QString WaveFilter = QStringLiteral("Wave");
+const QString SettingsFilter = QStringLiteral("Set");
+} // namespace
+
+DemoFrame::DemoFrame(const DemoDescription &description, ProgramInfo program, DemoWindow &window)
+    : m_description(description)
+    , m_program(std::move(program))
+    , m_window(window)
+{
+}
+
+void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
+{
+    if (hourglass)
+        services().setMousePointer(MousePointer::Hourglass);
+    try {
+        work();
+    } catch (const std::exception &error) {
+        if (hourglass)
+            services().setMousePointer(MousePointer::Default);
+        const auto *fileError = dynamic_cast<const platform::FileError *>(&error);
+        const QString text = fileError ? fileError->message()
+                                       : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
+                                             .arg(QString::fromUtf8(error.what()));
+        services().messageBox({text, QString(), MessageIcon::Critical});
+        return;
+    }
+    if (hourglass)
+        services().setMousePointer(MousePointer::Default);
+}
+
+void DemoFrame::play()
+{
+    const PlayVariant &variant = m_description.play;
+    busy(variant.showsHourglass, [&] {
+        const QString soundFile = platform::soundFilePath();
+        // gone after playing, and also when writing or playing failed
+        struct RemoveOnExit {
+            const QString &file;
+            ~RemoveOnExit() { QFile::remove(file); }
+        } removal{soundFile};
+        if (variant.redrawsBeforePlay)
+            m_window.redrawForPlay();
+        m_window.makeSoundFile(soundFile);
+
+        platform::MMControl &control = m_window.multimediaControl();
+        if (variant.setsDeviceType)
+            control.setDeviceType(QStringLiteral("WaveAudio"));
+        control.setFileName(soundFile);
+        control.setFlag1(false);
+        control.setFlag2(true);
+        if (variant.opensDevice)
+            control.setCommand(QStringLiteral("Open"));
+        control.setCommand(QStringLiteral("Sound"));
+        if (variant.closesAfterSound)
+            control.setCommand(QStringLiteral("Close"));
+    });
+}
+
+void DemoFrame::exportWave()
+{
+    const QString path = ModFiles::ShowSaveDialog(WaveFilter, QString(), QStringLiteral("Als Wave-Datei speichern..."));
+    if (path.isEmpty())
+        return;
+    // the writer replaces the file only once the new one is complete
+    busy(true, [&] { m_window.makeSoundFile(path); });
+}
+
+void DemoFrame::saveSettings()
+{
+    const QString path =
+        ModFiles::ShowSaveDialog(SettingsFilter, QString(), QStringLiteral("Aktuelle Einstellungen speichern..."));
+    if (path.isEmpty())
+        return;
+    busy(true, [&] { writeSettingsFile(path, m_description, m_window.settingsRecord()); });
+}
+
+void DemoFrame::loadSettings()
+{
+    for (;;) {
+        const QString path = ModFiles::ShowOpenDialog(SettingsFilter, QString(), QStringLiteral("Einstellungen laden..."));
+        if (path.isEmpty())
+            return;
+        services().setMousePointer(MousePointer::Hourglass);
+        try {
+            SettingsReader record(readSettingsFile(path, m_description));
+            m_window.applySettings(record);
+            services().setMousePointer(MousePointer::Default);
+            return;
+        } catch (const std::exception &) {
+            // controls assigned before the refused value keep it, as their handlers have run
+            services().messageBox({InvalidSettingsMessage, QString(), MessageIcon::Exclamation});
+            services().setMousePointer(MousePointer::Default);
+        }
+    }
+}
+
+void DemoFrame::unload()
+{
+    if (m_description.play.closesOnUnload)
+        m_window.multimediaControl().setCommand(QStringLiteral("Close"));
+}
+
+void DemoFrame::showAbout()
+{
+    frmAbout::showModal(m_window.windowWidget(), m_program);
+}
+
+void DemoFrame::visitWebPage()
+{
+    ModBrowse::OpenWebPage(m_window.windowWidget(), ModBrowse::SuiteWebPage);
+}
+
+void DemoFrame::buildMenus(QMainWindow &window)
+{
+    const MenuCaptions &captions = m_description.menus;
+    QMenuBar *bar = window.menuBar();
+
+    QMenu *datei = bar->addMenu(captions.datei);
+    datei->setObjectName(QStringLiteral("menDatei"));
+    auto item = [&window](QMenu *menu, const QString &name, const QString &caption, auto handler) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        QObject::connect(action, &QAction::triggered, &window, handler);
+        return action;
+    };
+    item(datei, QStringLiteral("menOpen"), captions.open, [this] { loadSettings(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(datei, QStringLiteral("menSave"), captions.save, [this] { saveSettings(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    item(datei, QStringLiteral("menExport"), captions.exportWave, [this] { exportWave(); });
+    datei->addSeparator()->setObjectName(captions.separatorName);
+    item(datei, QStringLiteral("menQuit"), captions.quit, [&window] { window.close(); });
+
+    QMenu *qmark = bar->addMenu(QStringLiteral("&?"));
+    qmark->setObjectName(QStringLiteral("menQMark"));
+    item(qmark, QStringLiteral("menVisit"), captions.visit, [this] { visitWebPage(); });
+    item(qmark, captions.aboutName, captions.about, [this] { showAbout(); });
+}
+
+} // namespace demos

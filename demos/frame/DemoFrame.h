@@ -1,0 +1,47 @@
+#pragma once
+
+#include "DemoCatalog.h"
+
+#include "common/ProgramInfo.h"
+
+#include <functional>
+
+class QMainWindow;
+class QMenuBar;
+
+namespace demos {
+
+class DemoWindow;
+
+// Play, export, settings, menus, quit, About and web page, shared by the demonstration
+// windows. The window forwards its buttons and menu commands here.
+class DemoFrame {
+public:
+    DemoFrame(const DemoDescription &description, ProgramInfo program, DemoWindow &window);
+
+    void play();
+    void exportWave();
+    void saveSettings();
+    void loadSettings();
+    // The window is going: a program that keeps its device open closes it now.
+    void unload();
+    void showAbout();
+    void visitWebPage();
+
+    // The "Datei" and "&?" menus on the window's menu bar, wired to the handlers above; quitting
+    // closes the window.
+    void buildMenus(QMainWindow &window);
+
+    static const QString InvalidSettingsMessage;
+
+private:
+    // Runs `work` under the hourglass; a failure is reported in a German message naming the
+    // file and the reason, with the pointer restored, and the program carries on.
+    void busy(bool hourglass, const std::function<void()> &work);
+
+    DemoDescription m_description;
+    ProgramInfo m_program;
+    DemoWindow &m_window;
+};
+
+} // namespace demos
