@@ -16,7 +16,8 @@
 
 using platform::setTwipsGeometry;
 
-FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWidget *panel, QSize clientTwips)
+FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWidget *panel, QRect panelTwips,
+                   QSize clientTwips)
     : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint)
     , m_program(program)
@@ -30,7 +31,7 @@ FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWid
     setCentralWidget(client);
     client->setFixedSize(platform::twipsRect(0, 0, clientTwips.width(), clientTwips.height()).size());
     panel->setParent(client);
-    panel->move(0, 0);
+    setTwipsGeometry(panel, panelTwips.x(), panelTwips.y(), panelTwips.width(), panelTwips.height());
     Command1 = new QPushButton(QStringLiteral("Beenden"), client);
     setTwipsGeometry(Command1, 7080, 4800, 1815, 375);
     // the button lies inside the panel's area and must stay on top of it

@@ -12,8 +12,10 @@ class QPushButton;
 class FormMain : public QMainWindow {
     Q_OBJECT
 public:
-    // `panel` becomes the window's own; `clientTwips` is the size inside the frame and menu.
-    FormMain(const ProgramInfo &program, const QString &aboutCaption, QWidget *panel, QSize clientTwips);
+    // `panel` becomes the window's own, placed at `panelTwips`; `clientTwips` is the size inside
+    // the frame and the menu bar.
+    FormMain(const ProgramInfo &program, const QString &aboutCaption, QWidget *panel, QRect panelTwips,
+             QSize clientTwips);
 
     QWidget *panel() const { return m_panel; }
     QPushButton *Command1;

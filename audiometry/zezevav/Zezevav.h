@@ -2,6 +2,8 @@
 
 #include "common/ProgramInfo.h"
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 // Who the program is, for its window and its About dialog.
@@ -13,5 +15,9 @@ inline ProgramInfo programInfo()
 }
 
 inline const QString AboutCaption = QStringLiteral("Über \"Zidero\"...");
+
+// The panel fills the window; "Beenden" lies in its bottom row.
+inline constexpr QRect PanelTwips(0, 0, 9375, 5775);
+inline constexpr QSize ClientTwips(9375, 5775);
 
 } // namespace Zezevav

@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     // also the default title of message boxes
     QApplication::setApplicationName(Zezevav::programInfo().title);
     auto *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
-    FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, QSize(9375, 5775));
+    FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips);
     window.Form_Load();
     // the wizard may have been closed together with the window
     if (!window.isVisible())

@@ -23,7 +23,7 @@ namespace {
 class Screens : public AudiometryTest {
 protected:
     UCHTest *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
-    FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, QSize(9375, 5775)};
+    FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips};
 
     static QString save(const QImage &image, const QString &name)
     {
