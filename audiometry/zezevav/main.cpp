@@ -1,5 +1,4 @@
 #include "Zezevav.h"
-#include "audiometry/DialogPref2.h"
 #include "audiometry/FormMain.h"
 #include "audiometry/UCHTest.h"
 
@@ -10,7 +9,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // also the default title of message boxes
     QApplication::setApplicationName(Zezevav::programInfo().title);
-    auto *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
+    auto *panel = new UCHTest(Zezevav::referenceAmplitude);
     FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips);
     window.Form_Load();
     // the wizard may have been closed together with the window

@@ -22,7 +22,7 @@ namespace {
 
 class Screens : public AudiometryTest {
 protected:
-    UCHTest *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
+    UCHTest *panel = new UCHTest(Zezevav::referenceAmplitude);
     FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips};
 
     static QString save(const QImage &image, const QString &name)

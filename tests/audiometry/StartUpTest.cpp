@@ -23,7 +23,7 @@ namespace {
 
 class StartUp : public AudiometryTest {
 protected:
-    UCHTest *panel = new UCHTest([] { return DialogPref2::instance().TestValue; });
+    UCHTest *panel = new UCHTest(Zezevav::referenceAmplitude);
     FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips};
 
     // The first tone of a run: right bar 1 one step up, 36 dB.
