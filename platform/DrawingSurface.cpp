@@ -94,7 +94,8 @@ void DrawingSurface::circle(QPointF centre, double radius, QColor color)
     p.fillColor = m_fillColor;
 
     QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // aliased like the lines: the same circle drawn again must leave the picture as it was
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(p.color, p.width, p.style == DrawnPrimitive::Style::Dot ? Qt::DotLine : Qt::SolidLine));
     painter.setBrush(p.filled ? QBrush(p.fillColor) : Qt::NoBrush);
     painter.drawEllipse(p.from, p.radius, p.radius);

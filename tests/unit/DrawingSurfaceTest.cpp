@@ -94,3 +94,19 @@ TEST(PictureBox, InnerSizeIsInsideTheBorderEvenWhileHidden)
     box.show();
     EXPECT_EQ(box.surface().primitives().size(), 1);
 }
+
+TEST(DrawingSurface, DrawingTheSameAgainLeavesThePictureAsItWas)
+{
+    DrawingSurface surface(QSize(60, 40));
+    auto draw = [&] {
+        surface.setDrawWidth(2);
+        surface.line(QPointF(5, 35), QPointF(50, 4), QColor(50, 240, 20));
+        surface.setDrawWidth(1);
+        surface.circle(QPointF(50, 4), 3, QColor(50, 240, 20));
+        surface.circle(QPointF(20, 20), 7.5, QColor(0, 0, 255));
+    };
+    draw();
+    const QImage once = surface.image();
+    draw();
+    EXPECT_TRUE(surface.image() == once);
+}

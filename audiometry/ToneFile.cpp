@@ -1,0 +1,38 @@
+#include "ToneFile.h"
+
+#include "common/ModWave.h"
+#include "platform/FileError.h"
+#include "platform/MMControl.h"
+#include "platform/Services.h"
+#include "platform/TempFiles.h"
+
+#include <QFile>
+
+namespace ToneFile {
+
+using platform::services;
+
+bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sampleCount)
+{
+    try {
+        ModWave::WriteWaveFile(platform::soundFilePath(), format, chunks, sampleCount);
+        return true;
+    } catch (const platform::FileError &error) {
+        services().messageBox({error.message(), QString(), platform::MessageIcon::Critical});
+        return false;
+    }
+}
+
+void play(platform::MMControl &control, Ending ending)
+{
+    const QString path = platform::soundFilePath();
+    control.setFileName(path);
+    control.setFlag1(false);
+    control.setFlag2(true);
+    control.setCommand(QStringLiteral("Sound"));
+    if (ending == Ending::Close)
+        control.setCommand(QStringLiteral("Close"));
+    QFile::remove(path);
+}
+
+} // namespace ToneFile

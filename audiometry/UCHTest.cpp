@@ -1,0 +1,321 @@
+#include "UCHTest.h"
+
+#include "Audiogram.h"
+#include "LevelPlot.h"
+#include "Modtest.h"
+#include "ToneFile.h"
+#include "common/SampleChunks.h"
+#include "platform/Convert.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+using LevelPlot::NormalThreshold;
+using LevelPlot::ToneFrequencies;
+using platform::setTwipsGeometry;
+
+namespace {
+
+// A label grows with its text, so a wider font never cuts a caption.
+void fitText(QLabel *l)
+{
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
+}
+
+QLabel *label(const QString &text, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *l = new QLabel(text, parent);
+    setTwipsGeometry(l, left, top, width, height);
+    fitText(l);
+    return l;
+}
+
+void setTextColor(QWidget *widget, QColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setPointSize(QLabel *label, double points, bool bold = false)
+{
+    QFont font = label->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    label->setFont(font);
+    fitText(label);
+}
+
+QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setToolTip(tip);
+    setTwipsGeometry(b, left, top, width, height);
+    return b;
+}
+
+QString frequencyText(int i)
+{
+    return platform::Convert::singleToText(ToneFrequencies[std::size_t(i)]);
+}
+
+} // namespace
+
+UCHTest::UCHTest(LevelSource level, QWidget *parent)
+    : QWidget(parent)
+    , m_level(std::move(level))
+{
+    resize(platform::twipsRect(0, 0, 8970, 5355).size());
+    // the forms' standard size, which the design's captions and places are made for
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
+
+    Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 240, 960, 1335, 615);
+    Command4 = button(QStringLiteral("Test wiederholen"), QStringLiteral("Start eines neuen Testdurchlaufs"), this, 2520,
+                      4680, 1455, 375);
+    Command3 = button(QStringLiteral("Normalkurve"), QStringLiteral("Ausgabe normalen Schwellenverlaufs (grün)"), this, 360,
+                      4680, 1815, 375);
+    Command2 = button(QStringLiteral("Command2"), QString(), this, 240, 840, 1215, 315);
+    Command4->hide();
+    Command3->hide();
+    Command2->hide();
+
+    Label2 = label(QStringLiteral("Messung rechtes Ohr"), this, 360, 240, 2295, 375);
+    setTextColor(Label2, QColor(255, 0, 0));
+    setPointSize(Label2, 12);
+    Label1 = label(QStringLiteral(" Messung linkes Ohr"), this, 360, 240, 2295, 375);
+    setTextColor(Label1, QColor(0, 0, 255));
+    setPointSize(Label1, 12);
+    Label17 = label(QStringLiteral("aktuelle Frequenz:"), this, 240, 1920, 1335, 255);
+    Label18 = label(QStringLiteral("50"), this, 1620, 1920, 615, 255);
+    Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setTextColor(Label18, QColor(255, 0, 0));
+    Label19 = label(QStringLiteral("Hz"), this, 2340, 1920, 375, 255);
+    for (QLabel *l : {Label1, Label2, Label17, Label18, Label19})
+        l->hide();
+
+    createBars(Ear::Right);
+    createBars(Ear::Left);
+
+    // created last so that it lies over the status labels and the test controls
+    Ausgabe = new platform::PictureBox(this);
+    setTwipsGeometry(Ausgabe, 120, 240, 8415, 4335);
+    Ausgabe->setToolTip(QStringLiteral("Ausgabe der aufgenommenen Hörkurven"));
+    Ausgabe->surface().setPersistent(true);
+    createChartLabels();
+    Ausgabe->hide();
+
+    const std::pair<QWidget *, const char *> names[] = {
+        {Command6, "Command6"}, {Command4, "Command4"}, {Command3, "Command3"}, {Command2, "Command2"},
+        {Label1, "Label1"},     {Label2, "Label2"},     {Label17, "Label17"},   {Label18, "Label18"},
+        {Label19, "Label19"},   {Ausgabe, "Ausgabe"},   {Label5, "Label5"},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void UCHTest::createBars(Ear ear)
+{
+    auto &bars = ear == Ear::Right ? m_rVScroll : m_lVScroll;
+    auto &buttons = ear == Ear::Right ? m_rCm : m_lCm;
+    for (int i = 1; i <= Bars; ++i) {
+        auto *bar = new platform::ScrollBar(Qt::Vertical, this);
+        bar->setRange(BarTop[std::size_t(i)], BarBottom);
+        bar->setSmallChange(1);
+        bar->setLargeChange(3);
+        bar->setValue(BarDesignValue);
+        // only the current frequency's bar and button are ever shown, on the places of bar 1's
+        if (i == 1)
+            setTwipsGeometry(bar, 4080, 1440, 375, 2655);
+        else
+            setTwipsGeometry(bar, 4080 + 120 * i, 0, 120, 120);
+        bar->hide();
+        bar->setEnabled(false);
+        bar->setChangeHandler([this, ear, i] { VScroll_Change(ear, i); });
+        bar->setObjectName(QStringLiteral("%1VScroll%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));
+        bars[std::size_t(i)] = bar;
+
+        QString tip;
+        if (ear == Ear::Right)
+            tip = i == 3 ? QStringLiteral("aktuellen Weret bestätigen")
+                : i == 5 ? QStringLiteral("aktuellen wert bestätigen")
+                         : QStringLiteral("aktuellen Wert bestätigen");
+        QPushButton *ok = i == 1 ? button(QStringLiteral("OK"), tip, this, 3240, 2400, 615, 375)
+                                 : button(QStringLiteral("OK"), tip, this, 3240 + 120 * i, 0, 120, 120);
+        ok->setObjectName(QStringLiteral("%1Cm%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));
+        ok->hide();
+        ok->setEnabled(false);
+        connect(ok, &QPushButton::clicked, this, [this, ear, i] { Cm_Click(ear, i); });
+        buttons[std::size_t(i)] = ok;
+    }
+}
+
+void UCHTest::createChartLabels()
+{
+    struct Caption {
+        const char *text;
+        int left, top, width;
+    };
+    static const Caption captions[] = {
+        {"-10", 75, 3945, 375}, {"0", 75, 3450, 375},   {"10", 75, 2880, 375},  {"20", 75, 2355, 375},
+        {"30", 75, 1830, 375},  {"40", 75, 1305, 375},  {"50", 75, 780, 375},   {"60", 120, 240, 375},
+        {"L in [dB]", 360, 120, 735},
+        {"50", 2100, 4050, 375},   {"100", 2910, 4050, 375},  {"200", 3645, 4050, 375}, {"500", 4635, 4050, 375},
+        {"1000", 5400, 4050, 375}, {"3000", 6570, 4050, 495}, {"5000", 7125, 4050, 495},
+        {"f in [Hz]", 7680, 3960, 735},
+    };
+    for (const Caption &c : captions)
+        label(QString::fromUtf8(c.text), Ausgabe, c.left, c.top, c.width, 255);
+
+    QLabel *right = label(QStringLiteral("rechtes Ohr"), Ausgabe, 4680, 120, 1335, 255);
+    setTextColor(right, Audiogram::RightEarColor);
+    setPointSize(right, 8.25, true);
+    QLabel *left = label(QStringLiteral("linkes Ohr"), Ausgabe, 4680, 360, 1335, 255);
+    setTextColor(left, QColor(0, 0, 192));
+    setPointSize(left, 8.25, true);
+    Label5 = label(QStringLiteral("Normalverlauf"), Ausgabe, 4680, 600, 1335, 255);
+    setTextColor(Label5, QColor(0, 192, 0));
+    setPointSize(Label5, 9.75);
+    Label5->hide();
+}
+
+platform::ScrollBar *UCHTest::VScroll(Ear ear, int i) const
+{
+    return (ear == Ear::Right ? m_rVScroll : m_lVScroll).at(std::size_t(i));
+}
+
+QPushButton *UCHTest::Cm(Ear ear, int i) const
+{
+    return (ear == Ear::Right ? m_rCm : m_lCm).at(std::size_t(i));
+}
+
+void UCHTest::VScroll_Change(Ear ear, int i)
+{
+    Cm(ear, i)->show();
+    Cm(ear, i)->setEnabled(true);
+    m_frequency = ToneFrequencies[std::size_t(i)];
+    m_sampleCount = ToneSampleCount;
+    m_amplitude = m_level();
+    m_normal = NormalThreshold[std::size_t(i)];
+    FillStandardFormat(m_format);
+    if (i == 1) {
+        Command6->hide();
+        Command2->hide();
+    }
+    const float v = float(VScroll(ear, i)->value());
+
+    {
+        const platform::ScopedHourglass hourglass;
+        SampleChunks chunks;
+        if (ear == Ear::Right)
+            Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
+        else
+            Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
+        // a tone that could not be written was not heard, so its level is not recorded
+        if (!ToneFile::write(m_format, chunks, m_sampleCount))
+            return;
+        Command2->setEnabled(true);
+        Command2_Click();
+    }
+    CurrentLevel[std::size_t(i)] = float(VScroll(ear, i)->value()) + m_normal;
+}
+
+void UCHTest::Command2_Click()
+{
+    ToneFile::play(MMControl1, ToneFile::Ending::KeepOpen);
+}
+
+void UCHTest::Cm_Click(Ear ear, int i)
+{
+    auto &threshold = ear == Ear::Right ? RightThreshold : LeftThreshold;
+    threshold[std::size_t(i)] = CurrentLevel[std::size_t(i)];
+    platform::ScrollBar *bar = VScroll(ear, i);
+    bar->setEnabled(false);
+    bar->hide();
+    Cm(ear, i)->hide();
+
+    if (i < Bars) {
+        Label18->setText(frequencyText(i + 1));
+        platform::ScrollBar *next = VScroll(ear, i + 1);
+        // the next frequency appears where the first one stood
+        next->setGeometry(VScroll(ear, 1)->geometry());
+        Cm(ear, i + 1)->setGeometry(Cm(ear, 1)->geometry());
+        next->setEnabled(true);
+        next->show();
+        return;
+    }
+    if (ear == Ear::Right) {
+        Label18->setText(frequencyText(1));
+        Label2->hide();
+        Label1->show();
+        VScroll(Ear::Left, 1)->show();
+        VScroll(Ear::Left, 1)->setEnabled(true);
+    } else {
+        DrawHearingCurves();
+    }
+}
+
+void UCHTest::Command6_Click()
+{
+    Ausgabe->surface().clear();
+    Label18->setText(frequencyText(1));
+    for (QLabel *l : {Label2, Label17, Label18, Label19})
+        l->show();
+    Command4->hide();
+    Command3->hide();
+    Ausgabe->hide();
+    VScroll(Ear::Right, 1)->show();
+    VScroll(Ear::Right, 1)->setEnabled(true);
+    Command6->setEnabled(true);
+    Command6->hide();
+}
+
+void UCHTest::Command4_Click()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{Ausgabe, Label5, Command3, Command4, Label1, Label17, Label18, Label19})
+        w->hide();
+    Command6->show();
+    Command6->setEnabled(true);
+}
+
+void UCHTest::Command3_Click()
+{
+    DrawNormalCurve();
+    Label5->show();
+}
+
+void UCHTest::chartHead()
+{
+    Ausgabe->surface().setDrawWidth(1);
+    Ausgabe->show();
+    Command3->show();
+    Command4->show();
+    Command6->hide();
+    Command2->hide();
+}
+
+void UCHTest::DrawHearingCurves()
+{
+    chartHead();
+    RightThreshold[0] = LevelPlot::NormalThreshold[0];
+    LeftThreshold[0] = LevelPlot::NormalThreshold[0];
+    Audiogram::drawHearingCurves(Ausgabe->surface(), RightThreshold, LeftThreshold);
+}
+
+void UCHTest::DrawNormalCurve()
+{
+    chartHead();
+    Audiogram::drawNormalCurve(Ausgabe->surface());
+}

@@ -1,0 +1,22 @@
+#include "Zezevav.h"
+#include "audiometry/FormMain.h"
+#include "audiometry/UCHTest.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // also the default title of message boxes
+    QApplication::setApplicationName(Zezevav::programInfo().title);
+    auto *panel = new UCHTest(Zezevav::referenceAmplitude);
+    FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips);
+    window.Form_Load();
+    // the wizard may have been closed together with the window
+    if (!window.isVisible())
+        return 0;
+    const int result = app.exec();
+    // the unloaded calibration pages go before the application does
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
+}

@@ -1,0 +1,87 @@
+#include "AudiometryTesting.h"
+
+#include "audiometry/DialogPref.h"
+#include "audiometry/DialogPref1.h"
+#include "audiometry/DialogPref2.h"
+#include "support/WaveBytes.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+namespace audiometry_testing {
+
+namespace {
+constexpr int WatchdogMs = 10000;
+} // namespace
+
+AudiometryTest::AudiometryTest()
+{
+    // whatever a test leaves open is closed, so the modal loop under test returns
+    m_watchdog.setSingleShot(true);
+    QObject::connect(&m_watchdog, &QTimer::timeout, [] {
+        while (QWidget *page = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "a modal page stayed open: " << page->windowTitle().toStdString();
+            page->hide();
+        }
+    });
+    m_watchdog.start(WatchdogMs);
+}
+
+AudiometryTest::~AudiometryTest()
+{
+    DialogPref2::unload();
+    DialogPref1::unload();
+    DialogPref::unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void whenModal(std::function<void(QWidget *page)> step)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    // the poll holds itself only through a weak link, so it ends with its last timer
+    std::weak_ptr<std::function<void()>> self = poll;
+    *poll = [step = std::move(step), clock, self] {
+        if (QWidget *page = QApplication::activeModalWidget()) {
+            step(page);
+            return;
+        }
+        if (clock->elapsed() > WatchdogMs) {
+            ADD_FAILURE() << "no modal page appeared";
+            return;
+        }
+        if (auto again = self.lock())
+            QTimer::singleShot(1, [again] { (*again)(); });
+    };
+    QTimer::singleShot(0, [poll] { (*poll)(); });
+}
+
+std::vector<std::int16_t> channel(const QByteArray &file, int which)
+{
+    const std::vector<std::int16_t> all = testing_support::samples(file, 44);
+    std::vector<std::int16_t> one;
+    for (std::size_t j = std::size_t(which); j < all.size(); j += 2)
+        one.push_back(all[j]);
+    return one;
+}
+
+int peak(const std::vector<std::int16_t> &values)
+{
+    int most = 0;
+    for (std::int16_t v : values)
+        most = std::max(most, std::abs(int(v)));
+    return most;
+}
+
+std::uint32_t declaredDataBytes(const QByteArray &file)
+{
+    return testing_support::u32At(file, 40);
+}
+
+} // namespace audiometry_testing
