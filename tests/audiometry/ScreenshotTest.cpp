@@ -27,7 +27,7 @@ protected:
 
     static QString save(const QImage &image, const QString &name)
     {
-        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS", QDir::currentPath() + "/screenshots");
+        const QString folder = QStringLiteral(VELMORA_SCREENSHOT_DIR);
         QDir().mkpath(folder);
         const QString path = folder + "/" + name;
         EXPECT_TRUE(image.save(path)) << path.toStdString();

@@ -8,6 +8,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // the C library too reads German numbers, as on a German desktop
+    qputenv("LC_ALL", "de_DE.UTF-8");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
