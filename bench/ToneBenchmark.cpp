@@ -50,5 +50,3 @@ void TenSecondToneToFile(benchmark::State &state)
 BENCHMARK(TenSecondToneToFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -3,6 +3,8 @@
 #include "ModMemCopy.h"
 #include "platform/FileError.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <limits>
@@ -43,28 +45,51 @@ QByteArray WaveHeader(const WaveFormat &format, std::int32_t sampleCount)
     return header;
 }
 
+namespace {
+
+bool writeAll(QFileDevice &file, const QByteArray &header, const SampleChunks &chunks)
+{
+    if (file.write(header) != header.size())
+        return false;
+    for (const QByteArray &chunk : chunks)
+        if (!chunk.isEmpty() && file.write(chunk) != chunk.size())
+            return false;
+    return true;
+}
+
+} // namespace
+
 void WriteWaveFile(const QString &fileName, const WaveFormat &format, const SampleChunks &chunks,
                    std::int32_t sampleCount)
 {
     const QByteArray header = WaveHeader(format, sampleCount);
 
-    // written beside the target and renamed over it, so a failure never costs the old file
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw platform::FileError(fileName, file.errorString());
-    bool ok = file.write(header) == header.size();
-    for (const QByteArray &chunk : chunks) {
-        if (!ok)
-            break;
-        ok = chunk.isEmpty() || file.write(chunk) == chunk.size();
+    if (QFileInfo::exists(fileName)) {
+        // written beside the target and renamed over it, so a failure never costs the old file
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly))
+            throw platform::FileError(fileName, file.errorString());
+        if (!writeAll(file, header, chunks)) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            throw platform::FileError(fileName, reason);
+        }
+        if (!file.commit())
+            throw platform::FileError(fileName, file.errorString());
+        return;
     }
-    if (!ok) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw platform::FileError(fileName, reason);
-    }
-    if (!file.commit())
+
+    // a new file, such as every tone's temporary one: no sync to disk on the slider's path
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw platform::FileError(fileName, file.errorString());
+    const bool ok = writeAll(file, header, chunks) && file.flush();
+    const QString reason = file.errorString();
+    file.close();
+    if (!ok || file.error() != QFileDevice::NoError) {
+        file.remove();
+        throw platform::FileError(fileName, reason.isEmpty() ? file.errorString() : reason);
+    }
 }
 
 } // namespace ModWave
