@@ -84,6 +84,12 @@ void ScrollBar::innerChanged(int inner)
 {
     if (m_syncing)
         return;
+    if (m_inHandler) {
+        // a held arrow's repeat timer still fires while a tone plays; the bar stays put
+        // until the handler has returned, as it would if the program were blocked
+        syncInner();
+        return;
+    }
     const int value = fromInner(inner);
     if (value == m_value)
         return;
@@ -99,8 +105,19 @@ void ScrollBar::innerChanged(int inner)
 
 void ScrollBar::runHandler()
 {
-    if (m_onChange)
+    if (!m_onChange)
+        return;
+    const bool outer = !m_inHandler;
+    m_inHandler = true;
+    try {
         m_onChange();
+    } catch (...) {
+        if (outer)
+            m_inHandler = false;
+        throw;
+    }
+    if (outer)
+        m_inHandler = false;
 }
 
 } // namespace platform

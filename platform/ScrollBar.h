@@ -55,6 +55,7 @@ private:
     int m_smallChange = 1;
     int m_largeChange = 1;
     bool m_syncing = false;
+    bool m_inHandler = false;
     std::function<void()> m_onChange;
 };
 

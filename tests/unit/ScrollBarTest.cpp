@@ -107,3 +107,28 @@ TEST(ScrollBar, InvertedRangeShowsTheMinimumAtTheTop)
     b.bar.setValue(-10);
     EXPECT_EQ(b.bar.bar()->value(), b.bar.bar()->maximum());
 }
+
+TEST(ScrollBar, RepeatWhileTheHandlerRunsDoesNotReenterIt)
+{
+    // a held arrow keeps firing while the handler blocks to play a tone
+    Bar b(Qt::Vertical, 14, -10, 1, 3, -5);
+    int depth = 0;
+    int deepest = 0;
+    b.bar.setChangeHandler([&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        b.changes.push_back(b.bar.value());
+        b.bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        b.bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        --depth;
+    });
+    b.bar.userAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(b.changes, std::vector<int>{-4});
+    EXPECT_EQ(b.bar.value(), -4);
+    EXPECT_EQ(b.bar.bar()->value(), 14 - (-4));
+    // the next click after the handler works as usual
+    b.bar.setChangeHandler([&] { b.changes.push_back(b.bar.value()); });
+    b.bar.userAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(b.changes, (std::vector<int>{-4, -3}));
+}
