@@ -18,7 +18,7 @@ bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sa
         ModWave::WriteWaveFile(platform::soundFilePath(), format, chunks, sampleCount);
         return true;
     } catch (const platform::FileError &error) {
-        services().messageBox({error.message(), QString(), platform::MessageIcon::Critical});
+        platform::reportFailure(error);
         return false;
     }
 }

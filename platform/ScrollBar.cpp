@@ -99,7 +99,7 @@ void ScrollBar::innerChanged(int inner)
         runHandler();
     } catch (const std::exception &error) {
         services().setMousePointer(MousePointer::Default);
-        services().messageBox({QString::fromUtf8(error.what()), QString(), MessageIcon::Critical});
+        reportFailure(error);
     }
 }
 

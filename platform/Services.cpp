@@ -1,5 +1,6 @@
 #include "Services.h"
 
+#include "FileError.h"
 #include "MMControl.h"
 #include "Registry.h"
 #include "WavePlayer.h"
@@ -111,6 +112,15 @@ Registry &Services::registry()
 {
     static SettingsRegistry store;
     return store;
+}
+
+void reportFailure(const std::exception &error)
+{
+    const auto *fileError = dynamic_cast<const FileError *>(&error);
+    const QString text = fileError ? fileError->message()
+                                   : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
+                                         .arg(QString::fromUtf8(error.what()));
+    services().messageBox({text, QString(), MessageIcon::Critical});
 }
 
 Services &services()

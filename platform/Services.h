@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <exception>
+
 class QWidget;
 
 namespace platform {
@@ -70,6 +72,10 @@ private:
 
 // The services in force. Tests swap them with ScopedServices.
 Services &services();
+
+// Tells the user in a message box what went wrong: a file's name and reason for a FileError,
+// the error's own text otherwise. The program then carries on.
+void reportFailure(const std::exception &error);
 
 // The hourglass for as long as it lives; the default pointer again however the scope is left.
 class ScopedHourglass {

@@ -47,11 +47,7 @@ void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
     } catch (const std::exception &error) {
         if (hourglass)
             services().setMousePointer(MousePointer::Default);
-        const auto *fileError = dynamic_cast<const platform::FileError *>(&error);
-        const QString text = fileError ? fileError->message()
-                                       : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
-                                             .arg(QString::fromUtf8(error.what()));
-        services().messageBox({text, QString(), MessageIcon::Critical});
+        platform::reportFailure(error);
         return;
     }
     if (hourglass)

@@ -1,3 +1,4 @@
+#include "platform/FileError.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -45,16 +46,31 @@ TEST(Twips, FifteenTwipsPerPixel)
 
 TEST(ScrollBar, ErrorOfAHandlerAfterAUserMoveIsShownNotThrown)
 {
-    testing_support::RecordingServices recorder;
-    platform::ScopedServices scope(recorder);
-    platform::ScrollBar bar(Qt::Vertical);
-    bar.setRange(14, -10);
-    bar.setValue(-5);
-    recorder.setMousePointer(platform::MousePointer::Hourglass);
-    bar.setChangeHandler([] { throw std::runtime_error("Die Datei konnte nicht geschrieben werden"); });
-    bar.userAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(bar.value(), -4);
-    ASSERT_EQ(recorder.messages.size(), 1);
-    EXPECT_EQ(recorder.messages[0].text, QStringLiteral("Die Datei konnte nicht geschrieben werden"));
-    EXPECT_EQ(recorder.pointerChanges.last(), platform::MousePointer::Default);
+    struct Row {
+        const char *name;
+        std::function<void()> fail;
+        QString shown;
+    };
+    const platform::FileError fileError(QStringLiteral("/nur/lesbar/dummy.wav"), QStringLiteral("Zugriff verweigert"));
+    const Row rows[] = {
+        {"a file that could not be written", [&] { throw fileError; }, fileError.message()},
+        {"any other failure", [] { throw std::runtime_error("Abtastwert zu groß"); },
+         QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\nAbtastwert zu groß")},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        testing_support::RecordingServices recorder;
+        platform::ScopedServices scope(recorder);
+        platform::ScrollBar bar(Qt::Vertical);
+        bar.setRange(14, -10);
+        bar.setValue(-5);
+        recorder.setMousePointer(platform::MousePointer::Hourglass);
+        bar.setChangeHandler(row.fail);
+        bar.userAction(QAbstractSlider::SliderSingleStepSub);
+        EXPECT_EQ(bar.value(), -4);
+        ASSERT_EQ(recorder.messages.size(), 1);
+        EXPECT_EQ(recorder.messages[0].text, row.shown);
+        EXPECT_EQ(recorder.messages[0].icon, platform::MessageIcon::Critical);
+        EXPECT_EQ(recorder.pointerChanges.last(), platform::MousePointer::Default);
+    }
 }
