@@ -7,7 +7,6 @@
 #include "common/ModBrowse.h"
 #include "common/ModFiles.h"
 #include "common/frmAbout.h"
-#include "platform/FileError.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
 #include "platform/TempFiles.h"
