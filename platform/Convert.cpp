@@ -83,7 +83,8 @@ double textToDouble(const QString &text, const QLocale &locale)
     QLocale reader(locale);
     reader.setNumberOptions(QLocale::RejectGroupSeparator);
     const double value = reader.toDouble(text.trimmed(), &ok);
-    if (!ok)
+    // Qt reads "nan" and "inf" as numbers; to the user they are letters
+    if (!ok || !std::isfinite(value))
         throw ConversionError("Typen unverträglich");
     return value;
 }

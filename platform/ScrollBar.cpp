@@ -20,6 +20,10 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     layout->addWidget(m_bar);
     // a drag reports once, on release
     m_bar->setTracking(false);
+    // reachable with Tab and movable with the arrow and page keys
+    m_bar->setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_bar);
     syncInner();
     connect(m_bar, &QScrollBar::valueChanged, this, &ScrollBar::innerChanged);
 }

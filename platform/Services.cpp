@@ -81,7 +81,11 @@ QString Services::fileDialog(const FileDialogRequest &request)
 {
     QFileDialog dialog(request.owner, request.title, request.directory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(request.filters);
+    // "*.*" means every file to the user, but Qt's pattern wants a dot in the name
+    QStringList filters = request.filters;
+    for (QString &filter : filters)
+        filter.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    dialog.setNameFilters(filters);
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

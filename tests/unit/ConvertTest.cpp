@@ -53,7 +53,7 @@ TEST(Convert, TextToIntegerRoundsHalvesToEven)
 TEST(Convert, TextThatIsNoNumberIsAnError)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
-    for (const char *bad : {"", "-", "abc", "12a", "1.5.0", "1.500"}) {
+    for (const char *bad : {"", "-", "abc", "12a", "1.5.0", "1.500", "nan", "NaN", "inf", "-inf"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(Convert::textToInteger(QString::fromUtf8(bad), german), platform::ConversionError);
     }
@@ -61,6 +61,8 @@ TEST(Convert, TextThatIsNoNumberIsAnError)
     EXPECT_THROW(Convert::textToInteger(QStringLiteral("-32768,6"), german), platform::ConversionError);
     // a point is no decimal separator under German settings
     EXPECT_THROW(Convert::textToDouble(QStringLiteral("2.5"), german), platform::ConversionError);
+    EXPECT_THROW(Convert::textToDouble(QStringLiteral("nan"), german), platform::ConversionError);
+    EXPECT_THROW(Convert::textToSingle(QStringLiteral("inf"), german), platform::ConversionError);
     EXPECT_DOUBLE_EQ(Convert::textToDouble(QStringLiteral("2,5"), german), 2.5);
     EXPECT_FLOAT_EQ(Convert::textToSingle(QStringLiteral("0,1"), german), 0.1f);
 }

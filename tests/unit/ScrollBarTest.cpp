@@ -1,7 +1,9 @@
 #include "platform/PropertyError.h"
 #include "platform/ScrollBar.h"
 
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -131,4 +133,25 @@ TEST(ScrollBar, RepeatWhileTheHandlerRunsDoesNotReenterIt)
     b.bar.setChangeHandler([&] { b.changes.push_back(b.bar.value()); });
     b.bar.userAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(b.changes, (std::vector<int>{-4, -3}));
+}
+
+TEST(ScrollBar, KeyboardReachesAndMovesTheBar)
+{
+    QWidget window;
+    auto *button = new QPushButton(QStringLiteral("Test starten"), &window);
+    auto *bar = new ScrollBar(Qt::Vertical, &window);
+    bar->setRange(14, -10);
+    bar->setLargeChange(3);
+    bar->setValue(-5);
+    std::vector<int> changes;
+    bar->setChangeHandler([&] { changes.push_back(bar->value()); });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Tab);
+    ASSERT_TRUE(bar->bar()->hasFocus());
+    QTest::keyClick(bar->bar(), Qt::Key_Up);
+    QTest::keyClick(bar->bar(), Qt::Key_PageUp);
+    EXPECT_EQ(changes, (std::vector<int>{-4, -1}));
 }
