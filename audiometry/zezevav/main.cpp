@@ -1,14 +1,14 @@
 #include "Zezevav.h"
 #include "audiometry/FormMain.h"
 #include "audiometry/UCHTest.h"
+#include "common/ProgramStart.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // also the default title of message boxes
-    QApplication::setApplicationName(Zezevav::programInfo().title);
+    StartProgram(Zezevav::programInfo());
     auto *panel = new UCHTest(Zezevav::referenceAmplitude);
     FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips);
     window.Form_Load();

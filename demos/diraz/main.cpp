@@ -1,12 +1,13 @@
 #include "DirazInfo.h"
 #include "Eingabe.h"
+#include "common/ProgramStart.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(dirazProgramInfo().title);
+    StartProgram(dirazProgramInfo());
     Eingabe window;
     window.show();
     return app.exec();

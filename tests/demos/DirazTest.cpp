@@ -158,7 +158,7 @@ TEST_F(Diraz, TypingAFrequencyAppliesEachValidNumberAtOnce)
 
 TEST_F(Diraz, FrequencyTextOutsideTheSliderLeavesSliderAndPlot)
 {
-    const char *rows[] = {"-", "-5", "5a", "abc", "20001", "123456", "1e9"};
+    const char *rows[] = {"-", "-5", "5a", "abc", "nan", "inf", "20001", "123456", "1e9"};
     for (const char *text : rows) {
         SCOPED_TRACE(text);
         window.Text1->setText(QString::fromLatin1(text));
