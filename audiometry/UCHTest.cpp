@@ -203,8 +203,11 @@ QPushButton *UCHTest::Cm(Ear ear, int i) const
 
 void UCHTest::VScroll_Change(Ear ear, int i)
 {
-    Cm(ear, i)->show();
-    Cm(ear, i)->setEnabled(true);
+    QPushButton *ok = Cm(ear, i);
+    const bool okWasShown = !ok->isHidden();
+    const bool okWasEnabled = ok->isEnabled();
+    ok->show();
+    ok->setEnabled(true);
     m_frequency = ToneFrequencies[std::size_t(i)];
     m_sampleCount = ToneSampleCount;
     m_amplitude = m_level();
@@ -223,9 +226,13 @@ void UCHTest::VScroll_Change(Ear ear, int i)
             Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
         else
             Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
-        // a tone that could not be written was not heard, so its level is not recorded
-        if (!ToneFile::write(m_format, chunks, m_sampleCount))
+        // a tone that could not be written was not heard: its level is not recorded, and
+        // without an earlier tone on this bar there is nothing to confirm
+        if (!ToneFile::write(m_format, chunks, m_sampleCount)) {
+            ok->setVisible(okWasShown);
+            ok->setEnabled(okWasEnabled);
             return;
+        }
         Command2->setEnabled(true);
         Command2_Click();
     }

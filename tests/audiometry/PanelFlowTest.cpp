@@ -324,9 +324,20 @@ TEST_F(PanelFlow, AnUnwritableSoundFileIsReportedAndTheTestGoesOn)
     EXPECT_TRUE(services.mciWrites.isEmpty());
     EXPECT_EQ(services.pointerChanges, (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
     EXPECT_FLOAT_EQ(panel.CurrentLevel[1], 0) << "a tone that was not heard is no level";
+    EXPECT_TRUE(panel.Cm(Ear::Right, 1)->isHidden()) << "nothing heard yet, nothing to confirm";
 
     ASSERT_TRUE(QDir(path).removeRecursively());
     upArrow(Ear::Right, 1);
     EXPECT_EQ(services.playedFiles.size(), 1);
     EXPECT_FLOAT_EQ(panel.CurrentLevel[1], 37);
+    EXPECT_FALSE(panel.Cm(Ear::Right, 1)->isHidden());
+
+    // once a tone was heard, a later failure leaves it confirmable at the level heard
+    ASSERT_TRUE(QDir().mkpath(path + "/blocked"));
+    upArrow(Ear::Right, 1);
+    EXPECT_EQ(services.messages.size(), 2);
+    EXPECT_FALSE(panel.Cm(Ear::Right, 1)->isHidden());
+    EXPECT_TRUE(panel.Cm(Ear::Right, 1)->isEnabled());
+    EXPECT_FLOAT_EQ(panel.CurrentLevel[1], 37);
+    ASSERT_TRUE(QDir(path).removeRecursively());
 }
