@@ -61,6 +61,18 @@ TEST_F(StartUp, WizardOpensModallyOverTheVisibleMainWindow)
     EXPECT_NEAR(firstTonePeak(), 32 * std::pow(10.0, 36.0 / 20), 1.0);
 }
 
+TEST_F(StartUp, ReferenceIsSetToThirtyTwoWhateverTheThirdPageComputesOnLoading)
+{
+    // an output level already moved: the third page alone would compute 24000 / 512 = 47
+    DialogPref::instance().HScroll1->setValue(-16383 + 24000);
+    whenModal([](QWidget *) {
+        EXPECT_EQ(DialogPref2::instance().TestValue, 32);
+        DialogPref::instance().CancelButton->click();
+    });
+    window.Form_Load();
+    EXPECT_EQ(DialogPref2::instance().TestValue, 32);
+}
+
 TEST_F(StartUp, CalibrationAppliesToTheFollowingTonesAndIsKeptForTheNextOpening)
 {
     whenModal([](QWidget *) {
