@@ -57,31 +57,12 @@ bool writeAll(QFileDevice &file, const QByteArray &header, const SampleChunks &c
     return true;
 }
 
-} // namespace
-
-void WriteWaveFile(const QString &fileName, const WaveFormat &format, const SampleChunks &chunks,
-                   std::int32_t sampleCount)
+// Straight into the named file; what a failure leaves of it is removed.
+void writeDirectly(const QString &fileName, QIODevice::OpenMode mode, const QByteArray &header,
+                   const SampleChunks &chunks)
 {
-    const QByteArray header = WaveHeader(format, sampleCount);
-
-    if (QFileInfo::exists(fileName)) {
-        // written beside the target and renamed over it, so a failure never costs the old file
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
-            throw platform::FileError(fileName, file.errorString());
-        if (!writeAll(file, header, chunks)) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            throw platform::FileError(fileName, reason);
-        }
-        if (!file.commit())
-            throw platform::FileError(fileName, file.errorString());
-        return;
-    }
-
-    // a new file, such as every tone's temporary one: no sync to disk on the slider's path
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!file.open(mode))
         throw platform::FileError(fileName, file.errorString());
     const bool ok = writeAll(file, header, chunks) && file.flush();
     const QString reason = file.errorString();
@@ -90,6 +71,39 @@ void WriteWaveFile(const QString &fileName, const WaveFormat &format, const Samp
         file.remove();
         throw platform::FileError(fileName, reason.isEmpty() ? file.errorString() : reason);
     }
+}
+
+} // namespace
+
+void WriteWaveFile(const QString &fileName, const WaveFormat &format, const SampleChunks &chunks,
+                   std::int32_t sampleCount)
+{
+    const QByteArray header = WaveHeader(format, sampleCount);
+
+    // a new file, such as every tone's temporary one: no sync to disk on the slider's path
+    if (!QFileInfo::exists(fileName)) {
+        writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::NewOnly, header, chunks);
+        return;
+    }
+
+    // written beside the target and renamed over it, so a failure never costs the old file
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        // a folder that lets the file be rewritten but nothing be created beside it
+        if (QFileInfo(fileName).isFile() && QFileInfo(fileName).isWritable()
+            && !QFileInfo(QFileInfo(fileName).absolutePath()).isWritable()) {
+            writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::Truncate, header, chunks);
+            return;
+        }
+        throw platform::FileError(fileName, file.errorString());
+    }
+    if (!writeAll(file, header, chunks)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw platform::FileError(fileName, reason);
+    }
+    if (!file.commit())
+        throw platform::FileError(fileName, file.errorString());
 }
 
 } // namespace ModWave
