@@ -1,5 +1,6 @@
 #include "ToneFile.h"
 
+#include "common/ModPlay.h"
 #include "common/ModWave.h"
 #include "platform/FileError.h"
 #include "platform/MMControl.h"
@@ -26,12 +27,7 @@ bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sa
 void play(platform::MMControl &control, Ending ending)
 {
     const QString path = platform::soundFilePath();
-    control.setFileName(path);
-    control.setFlag1(false);
-    control.setFlag2(true);
-    control.setCommand(QStringLiteral("Sound"));
-    if (ending == Ending::Close)
-        control.setCommand(QStringLiteral("Close"));
+    ModPlay::PlayWaveFile(control, path, ending == Ending::Close ? ModPlay::SoundThenClose : ModPlay::SoundOnly);
     QFile::remove(path);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ModPlay.h"
+
 #include <QString>
 
 namespace demos {
@@ -8,9 +10,7 @@ enum class Demo { Vevuzevu, Rovad, Sorvena, Zanter, Koliva, Rozurovev, Dazuv, Di
 
 // How a program drives its multimedia control around "Sound".
 struct PlayVariant {
-    bool setsDeviceType = false;     // "WaveAudio" before the file name
-    bool opensDevice = false;        // "Open" before "Sound"
-    bool closesAfterSound = false;   // "Close" after "Sound"
+    PlaySequence sequence;           // the commands around "Sound"
     bool closesOnUnload = false;     // "Close" when the window goes
     bool redrawsBeforePlay = false;  // the plot is drawn anew before the sound is made
     bool showsHourglass = true;      // a hosted control leaves the pointer to its host

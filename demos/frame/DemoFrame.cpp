@@ -6,6 +6,7 @@
 
 #include "common/ModBrowse.h"
 #include "common/ModFiles.h"
+#include "common/ModPlay.h"
 #include "common/frmAbout.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
@@ -67,17 +68,7 @@ void DemoFrame::play()
             m_window.redrawForPlay();
         m_window.makeSoundFile(soundFile);
 
-        platform::MMControl &control = m_window.multimediaControl();
-        if (variant.setsDeviceType)
-            control.setDeviceType(QStringLiteral("WaveAudio"));
-        control.setFileName(soundFile);
-        control.setFlag1(false);
-        control.setFlag2(true);
-        if (variant.opensDevice)
-            control.setCommand(QStringLiteral("Open"));
-        control.setCommand(QStringLiteral("Sound"));
-        if (variant.closesAfterSound)
-            control.setCommand(QStringLiteral("Close"));
+        ModPlay::PlayWaveFile(m_window.multimediaControl(), soundFile, variant.sequence);
     });
 }
 

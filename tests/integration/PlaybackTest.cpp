@@ -1,11 +1,14 @@
 #include "audiometry/Modtest.h"
+#include "common/ModPlay.h"
 #include "common/ModWave.h"
 #include "platform/MMControl.h"
 #include "platform/TempFiles.h"
 #include "support/WaveBytes.h"
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QProcess>
@@ -85,15 +88,21 @@ QString writeTone(const SampleChunks &chunks, std::int32_t sampleCount)
 double playAsAPanelDoes(const QString &file)
 {
     platform::MMControl control;
-    control.setFileName(file);
-    control.setFlag1(false);
-    control.setFlag2(true);
     QElapsedTimer clock;
     clock.start();
-    control.setCommand(QStringLiteral("Sound"));
-    const double seconds = clock.elapsed() / 1000.0;
-    control.setCommand(QStringLiteral("Close"));
-    return seconds;
+    ModPlay::PlayWaveFile(control, file, ModPlay::SoundOnly);
+    return clock.elapsed() / 1000.0;
+}
+
+// Whether this process still has the file open (Linux removes open files all the same).
+bool heldOpen(const QString &file)
+{
+    const QString target = QFileInfo(file).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo &fd : fds.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
+        if (fd.symLinkTarget() == target)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -126,7 +135,7 @@ TEST(Playback, TestToneArrivesAtTheSinkAndSoundReturnsAfterIt)
         MonitorRecording recording(sink);
         ASSERT_TRUE(recording.started()) << "parec did not start";
         const double returnedAfter = playAsAPanelDoes(file);
-        // released: the file can go at once
+        EXPECT_FALSE(heldOpen(file)) << "the player still holds the file after Sound";
         EXPECT_TRUE(QFile::remove(file));
         const ToneStats stats = analyse(recording.stop());
 
