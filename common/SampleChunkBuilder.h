@@ -2,6 +2,7 @@
 
 #include "SampleChunks.h"
 #include "WaveFormat.h"
+#include "platform/Convert.h"
 
 #include <bit>
 #include <cmath>
@@ -31,16 +32,10 @@ inline float Omega(float frequency)
     return float(double(frequency) * Sound::TwoPi / Sound::SampleRate);
 }
 
-// Nearest integer, ties to even (the default rounding mode of the machine).
-inline double RoundHalfEven(double value)
-{
-    return std::nearbyint(value);
-}
-
 // A formula value as a stored sample; anything beyond 16 bits is refused.
 inline std::int16_t ToSample(double value)
 {
-    const double rounded = RoundHalfEven(value);
+    const double rounded = platform::Convert::roundHalfEven(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0))
         throw SynthesisError("Abtastwert außerhalb des 16-Bit-Bereichs");
     return std::int16_t(rounded);

@@ -1,6 +1,5 @@
 #include "Convert.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -43,17 +42,6 @@ QString shortestText(T value, int maxDigits, const QLocale &locale)
 }
 
 } // namespace
-
-double roundHalfEven(double value)
-{
-    const int mode = std::fegetround();
-    if (mode != FE_TONEAREST)
-        std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    if (mode != FE_TONEAREST)
-        std::fesetround(mode);
-    return rounded;
-}
 
 QString singleToText(float value, const QLocale &locale)
 {

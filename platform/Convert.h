@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -29,8 +30,12 @@ float textToSingle(const QString &text, const QLocale &locale = QLocale());
 // Rounded to the nearest integer, ties to even ("2,5" gives 2); out of 16 bits is an error.
 std::int16_t textToInteger(const QString &text, const QLocale &locale = QLocale());
 
-// Rounding to the nearest integer with ties to even, as every conversion to an integer does.
-double roundHalfEven(double value);
+// Rounding to the nearest integer with ties to even, as every conversion to an integer and
+// every stored sample does: the machine's default rounding mode, which nothing here changes.
+inline double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
 
 } // namespace Convert
 } // namespace platform
