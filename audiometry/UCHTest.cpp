@@ -6,6 +6,7 @@
 #include "ToneFile.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
+#include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/Services.h"
@@ -22,25 +23,9 @@ using platform::setTwipsGeometry;
 
 namespace {
 
-// A label grows with its text, so a wider font never cuts a caption.
-void fitText(QLabel *l)
-{
-    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
-}
-
 QLabel *label(const QString &text, QWidget *parent, int left, int top, int width, int height)
 {
-    auto *l = new QLabel(text, parent);
-    setTwipsGeometry(l, left, top, width, height);
-    fitText(l);
-    return l;
-}
-
-void setTextColor(QWidget *widget, QColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
+    return platform::designLabel(parent, text, QRect(left, top, width, height));
 }
 
 void setPointSize(QLabel *label, double points, bool bold = false)
@@ -49,7 +34,7 @@ void setPointSize(QLabel *label, double points, bool bold = false)
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
-    fitText(label);
+    platform::fitToText(label);
 }
 
 QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
@@ -72,10 +57,7 @@ UCHTest::UCHTest(LevelSource level, QWidget *parent)
     , m_level(std::move(level))
 {
     resize(platform::twipsRect(0, 0, 8970, 5355).size());
-    // the forms' standard size, which the design's captions and places are made for
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
+    platform::useDesignFont(*this);
 
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 240, 960, 1335, 615);
     Command4 = button(QStringLiteral("Test wiederholen"), QStringLiteral("Start eines neuen Testdurchlaufs"), this, 2520,
@@ -88,15 +70,15 @@ UCHTest::UCHTest(LevelSource level, QWidget *parent)
     Command2->hide();
 
     Label2 = label(QStringLiteral("Messung rechtes Ohr"), this, 360, 240, 2295, 375);
-    setTextColor(Label2, QColor(255, 0, 0));
+    platform::setTextColor(Label2, QColor(255, 0, 0));
     setPointSize(Label2, 12);
     Label1 = label(QStringLiteral(" Messung linkes Ohr"), this, 360, 240, 2295, 375);
-    setTextColor(Label1, QColor(0, 0, 255));
+    platform::setTextColor(Label1, QColor(0, 0, 255));
     setPointSize(Label1, 12);
     Label17 = label(QStringLiteral("aktuelle Frequenz:"), this, 240, 1920, 1335, 255);
     Label18 = label(QStringLiteral("50"), this, 1620, 1920, 615, 255);
     Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setTextColor(Label18, QColor(255, 0, 0));
+    platform::setTextColor(Label18, QColor(255, 0, 0));
     Label19 = label(QStringLiteral("Hz"), this, 2340, 1920, 375, 255);
     for (QLabel *l : {Label1, Label2, Label17, Label18, Label19})
         l->hide();
@@ -180,13 +162,13 @@ void UCHTest::createChartLabels()
         label(QString::fromUtf8(c.text), Ausgabe, c.left, c.top, c.width, 255);
 
     QLabel *right = label(QStringLiteral("rechtes Ohr"), Ausgabe, 4680, 120, 1335, 255);
-    setTextColor(right, Audiogram::RightEarColor);
+    platform::setTextColor(right, Audiogram::RightEarColor);
     setPointSize(right, 8.25, true);
     QLabel *left = label(QStringLiteral("linkes Ohr"), Ausgabe, 4680, 360, 1335, 255);
-    setTextColor(left, QColor(0, 0, 192));
+    platform::setTextColor(left, QColor(0, 0, 192));
     setPointSize(left, 8.25, true);
     Label5 = label(QStringLiteral("Normalverlauf"), Ausgabe, 4680, 600, 1335, 255);
-    setTextColor(Label5, QColor(0, 192, 0));
+    platform::setTextColor(Label5, QColor(0, 192, 0));
     setPointSize(Label5, 9.75);
     Label5->hide();
 }

@@ -5,7 +5,7 @@
 #include "SineSettings.h"
 #include "modSine.h"
 
-#include "demos/frame/DesignControls.h"
+#include "platform/DesignControls.h"
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
 #include "platform/Convert.h"
@@ -20,8 +20,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-using demos::designLabel;
-using demos::designScrollBar;
+using platform::designLabel;
+using platform::designScrollBar;
 using demos::ReadOutGround;
 using demos::styleReadOut;
 using demos::valueText;
@@ -52,7 +52,7 @@ Eingabe::Eingabe(QWidget *parent)
     , m_frame(demos::describe(demos::Demo::Diraz), dirazProgramInfo(), *this)
 {
     setWindowTitle(QStringLiteral("Sinusschwingung"));
-    demos::useDesignFont(*this);
+    platform::useDesignFont(*this);
     auto *area = new QWidget(this);
     area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
     setCentralWidget(area);

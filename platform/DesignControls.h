@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -7,10 +8,8 @@ class QLabel;
 class QWidget;
 
 namespace platform {
-class ScrollBar;
-}
 
-namespace demos {
+class ScrollBar;
 
 // A slider's design-time properties.
 struct ScrollBarDesign {
@@ -23,11 +22,16 @@ struct ScrollBarDesign {
 
 // Controls placed by their layout in twips (left, top, width, height), with their design values
 // and no change handler yet.
-platform::ScrollBar *designScrollBar(QWidget *parent, Qt::Orientation orientation, QRect twips,
-                                     const ScrollBarDesign &design);
+ScrollBar *designScrollBar(QWidget *parent, Qt::Orientation orientation, QRect twips,
+                            const ScrollBarDesign &design);
 QLabel *designLabel(QWidget *parent, const QString &caption, QRect twips);
 
-// The 8-point font that the layouts' captions are measured for.
+// The forms' standard font size, which the layouts' captions and places are made for.
+inline constexpr double DesignFontPoints = 8.25;
 void useDesignFont(QWidget &window);
 
-} // namespace demos
+// A label grows with its text, so this platform's wider fonts never cut a caption.
+void fitToText(QLabel *label);
+void setTextColor(QWidget *widget, QColor color);
+
+} // namespace platform
