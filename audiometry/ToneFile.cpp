@@ -1,17 +1,13 @@
 #include "ToneFile.h"
 
-#include "common/ModPlay.h"
 #include "common/ModWave.h"
 #include "platform/FileError.h"
-#include "platform/MMControl.h"
 #include "platform/Services.h"
 #include "platform/TempFiles.h"
 
 #include <QFile>
 
 namespace ToneFile {
-
-using platform::services;
 
 bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sampleCount)
 {
@@ -24,10 +20,10 @@ bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sa
     }
 }
 
-void play(platform::MMControl &control, Ending ending)
+void play(platform::MMControl &control, const PlaySequence &sequence)
 {
     const QString path = platform::soundFilePath();
-    ModPlay::PlayWaveFile(control, path, ending == Ending::Close ? ModPlay::SoundThenClose : ModPlay::SoundOnly);
+    ModPlay::PlayWaveFile(control, path, sequence);
     QFile::remove(path);
 }
 

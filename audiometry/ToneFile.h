@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ModPlay.h"
 #include "common/SampleChunks.h"
 #include "common/WaveFormat.h"
 
@@ -16,9 +17,7 @@ namespace ToneFile {
 // naming the file and the reason, and false is returned.
 bool write(const WaveFormat &format, const SampleChunks &chunks, std::int32_t sampleCount);
 
-enum class Ending { KeepOpen, Close };
-
-// The control's writes (file name, False, True, "Sound"[, "Close"]), then the file is deleted.
-void play(platform::MMControl &control, Ending ending);
+// Plays the written tone with the given sequence, then deletes the file.
+void play(platform::MMControl &control, const PlaySequence &sequence);
 
 } // namespace ToneFile

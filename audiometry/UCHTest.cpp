@@ -223,7 +223,7 @@ void UCHTest::VScroll_Change(Ear ear, int i)
 
 void UCHTest::Command2_Click()
 {
-    ToneFile::play(MMControl1, ToneFile::Ending::KeepOpen);
+    ToneFile::play(MMControl1, ModPlay::SoundOnly);
 }
 
 void UCHTest::Cm_Click(Ear ear, int i)

@@ -31,7 +31,7 @@ void WizardPage::playTone(std::int32_t amplitude, std::int32_t sampleCount)
     Modtest::MakeToneBoth(amplitude, CalibrationFrequency, m_chunks);
     if (!ToneFile::write(m_format, m_chunks, sampleCount))
         return;
-    ToneFile::play(MMControl2, ToneFile::Ending::Close);
+    ToneFile::play(MMControl2, ModPlay::SoundThenClose);
 }
 
 void WizardPage::reject()

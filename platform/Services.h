@@ -64,8 +64,6 @@ public:
     // The registry, for reading only.
     virtual Registry &registry();
 
-    MousePointer mousePointer() const { return m_pointer; }
-
 private:
     MousePointer m_pointer = MousePointer::Default;
 };
