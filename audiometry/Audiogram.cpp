@@ -8,10 +8,7 @@ using namespace LevelPlot;
 
 void drawGrid(platform::DrawingSurface &surface)
 {
-    surface.setDrawWidth(1);
-    const Geometry geometry = Geometry::of(surface);
-    drawFrequencyLines(surface, geometry, ToneFrequencies);
-    drawValueLines(surface, geometry, GridLevels, ToneFrequencies.back());
+    LevelPlot::drawGrid(surface, ToneFrequencies, GridLevels);
 }
 
 void drawHearingCurves(platform::DrawingSurface &surface, const Levels &right, const Levels &left)
@@ -31,10 +28,7 @@ void drawHearingCurves(platform::DrawingSurface &surface, const Levels &right, c
 void drawNormalCurve(platform::DrawingSurface &surface)
 {
     drawGrid(surface);
-    const Geometry geometry = Geometry::of(surface);
-    for (std::size_t i = 1; i < ToneFrequencies.size(); ++i)
-        drawCurveStep(surface, geometry.point(ToneFrequencies[i - 1], NormalThreshold[i - 1]),
-                      geometry.point(ToneFrequencies[i], NormalThreshold[i]), NormalCurveColor, NormalCurveColor);
+    drawCurve(surface, ToneFrequencies, NormalThreshold, NormalCurveColor, NormalCurveColor);
 }
 
 } // namespace Audiogram

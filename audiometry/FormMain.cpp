@@ -1,8 +1,5 @@
 #include "FormMain.h"
 
-#include "DialogPref.h"
-#include "DialogPref1.h"
-#include "DialogPref2.h"
 #include "WizardPages.h"
 #include "common/ModBrowse.h"
 #include "common/frmAbout.h"
@@ -10,43 +7,50 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
 using platform::setTwipsGeometry;
 
-FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWidget *panel, QRect panelTwips,
-                   QSize clientTwips)
+FormMain::FormMain(Options options, QWidget *panel)
     : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                | Qt::WindowCloseButtonHint)
-    , m_program(program)
+    , m_options(std::move(options))
     , m_panel(panel)
 {
-    setWindowTitle(program.title);
+    const ProgramInfo &program = m_options.program;
+    setWindowTitle(m_options.caption.isEmpty() ? program.title : m_options.caption);
     if (!program.icon.isNull())
         setWindowIcon(program.icon);
 
     auto *client = new QWidget(this);
     setCentralWidget(client);
+    const QSize clientTwips = m_options.clientTwips;
     client->setFixedSize(platform::twipsRect(0, 0, clientTwips.width(), clientTwips.height()).size());
     panel->setParent(client);
-    setTwipsGeometry(panel, panelTwips.x(), panelTwips.y(), panelTwips.width(), panelTwips.height());
-    Command1 = new QPushButton(QStringLiteral("Beenden"), client);
-    setTwipsGeometry(Command1, 7080, 4800, 1815, 375);
-    // the button lies inside the panel's area and must stay on top of it
-    Command1->raise();
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    const QRect place = m_options.panelTwips;
+    setTwipsGeometry(panel, place.x(), place.y(), place.width(), place.height());
+    if (m_options.quitButton) {
+        Command1 = new QPushButton(QStringLiteral("Beenden"), client);
+        setTwipsGeometry(Command1, 7080, 4800, 1815, 375);
+        // the button lies inside the panel's area and must stay on top of it
+        Command1->raise();
+        connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    }
 
     menDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    menPref = menDatei->addAction(QStringLiteral("Voreinstellungen..."));
-    menPref->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    menPref = menDatei->addAction(m_options.pref.caption);
+    menPref->setShortcut(m_options.pref.shortcut);
     menDatei->addSeparator();
-    menQuit = menDatei->addAction(QStringLiteral("&Beenden"));
-    menQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menQuit = menDatei->addAction(m_options.quit.caption);
+    menQuit->setShortcut(m_options.quit.shortcut);
     menQMark = menuBar()->addMenu(QStringLiteral("&?"));
     menVisit = menQMark->addAction(QStringLiteral("\"velmora\" besuchen..."));
-    menAbout = menQMark->addAction(aboutCaption);
+    menAbout = menQMark->addAction(m_options.aboutCaption);
     connect(menPref, &QAction::triggered, this, [this] { menPref_Click(); });
     connect(menQuit, &QAction::triggered, this, [this] { menQuit_Click(); });
     connect(menVisit, &QAction::triggered, this, [this] { menVisit_Click(); });
@@ -57,17 +61,22 @@ FormMain::FormMain(const ProgramInfo &program, const QString &aboutCaption, QWid
 
 void FormMain::Form_Load()
 {
-    DialogPref2::instance();
-    DialogPref2::instance().TestValue = DefaultTestValue;
+    if (m_options.calibrateAtStart)
+        m_options.calibrateAtStart();
+    if (m_options.centred) {
+        adjustSize();
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     show();
-    WizardPages::showModal(&DialogPref::instance(), this);
+    if (m_options.calibrateAtStart)
+        WizardPages::showModal(m_options.firstPage(), this);
 }
 
 void FormMain::Form_Unload()
 {
-    DialogPref2::unload();
-    DialogPref1::unload();
-    DialogPref::unload();
+    for (const auto &unload : m_options.unload)
+        unload();
 }
 
 void FormMain::closeEvent(QCloseEvent *event)
@@ -88,15 +97,27 @@ void FormMain::menQuit_Click()
 
 void FormMain::menPref_Click()
 {
-    WizardPages::showModal(&DialogPref::instance(), this);
+    WizardPages::showModal(m_options.firstPage(), this);
 }
 
 void FormMain::menAbout_Click()
 {
-    frmAbout::showModal(this, m_program);
+    frmAbout::showModal(this, m_options.program);
 }
 
 void FormMain::menVisit_Click()
 {
     ModBrowse::OpenWebPage(this, ModBrowse::SuiteWebPage);
+}
+
+int runMainWindow(FormMain &window)
+{
+    window.Form_Load();
+    // the calibration pages may have been closed together with the window
+    if (!window.isVisible())
+        return 0;
+    const int result = QCoreApplication::exec();
+    // the unloaded calibration pages go before the application does
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }

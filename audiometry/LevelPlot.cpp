@@ -58,4 +58,31 @@ void drawCurveStep(platform::DrawingSurface &surface, QPointF from, QPointF to, 
     surface.circle(to, CircleRadius, circleColor);
 }
 
+void drawGrid(platform::DrawingSurface &surface, std::span<const float> frequencies,
+              std::span<const float> aboveBottom, ValueAxis axis)
+{
+    surface.setDrawWidth(1);
+    const Geometry geometry = Geometry::of(surface, axis);
+    drawFrequencyLines(surface, geometry, frequencies);
+    drawValueLines(surface, geometry, aboveBottom, frequencies.back());
+}
+
+void drawCurve(platform::DrawingSurface &surface, std::span<const float> frequencies, std::span<const float> values,
+               QColor lineColor, QColor circleColor, ValueAxis axis)
+{
+    const Geometry geometry = Geometry::of(surface, axis);
+    for (std::size_t i = 1; i < frequencies.size() && i < values.size(); ++i)
+        drawCurveStep(surface, geometry.point(frequencies[i - 1], values[i - 1]),
+                      geometry.point(frequencies[i], values[i]), lineColor, circleColor);
+}
+
+const std::array<AxisCaption, 17> LevelCaptions{{
+    {"-10", 75, 3945, 375}, {"0", 75, 3450, 375},   {"10", 75, 2880, 375},  {"20", 75, 2355, 375},
+    {"30", 75, 1830, 375},  {"40", 75, 1305, 375},  {"50", 75, 780, 375},   {"60", 120, 240, 375},
+    {"L in [dB]", 360, 120, 735},
+    {"50", 2100, 4050, 375},   {"100", 2910, 4050, 375},  {"200", 3645, 4050, 375}, {"500", 4635, 4050, 375},
+    {"1000", 5400, 4050, 375}, {"3000", 6570, 4050, 495}, {"5000", 7125, 4050, 495},
+    {"f in [Hz]", 7680, 3960, 735},
+}};
+
 } // namespace LevelPlot

@@ -62,4 +62,20 @@ void drawValueLines(platform::DrawingSurface &surface, const Geometry &geometry,
 // One step of a curve: a thick segment to the point, then a thin circle around it.
 void drawCurveStep(platform::DrawingSurface &surface, QPointF from, QPointF to, QColor lineColor, QColor circleColor);
 
+// The grid of every level chart: a line at each frequency from the bottom line up to the top
+// margin, and the value lines up to the line of the last frequency; pen width 1.
+void drawGrid(platform::DrawingSurface &surface, std::span<const float> frequencies,
+              std::span<const float> aboveBottom, ValueAxis axis = LevelAxis);
+// A curve through (frequencies[i], values[i]) from the first point on, steps as drawCurveStep.
+void drawCurve(platform::DrawingSurface &surface, std::span<const float> frequencies, std::span<const float> values,
+               QColor lineColor, QColor circleColor, ValueAxis axis = LevelAxis);
+
+// A fixed caption inside a chart's picture box, in twips from its top left, 255 high.
+struct AxisCaption {
+    const char *text;  // UTF-8
+    int left, top, width;
+};
+// "-10" … "60", "L in [dB]", the frequency captions and "f in [Hz]" of the level charts.
+extern const std::array<AxisCaption, 17> LevelCaptions;
+
 } // namespace LevelPlot

@@ -1,9 +1,10 @@
 #include "UCHTest.h"
 
 #include "Audiogram.h"
+#include "ChartCaptions.h"
 #include "LevelPlot.h"
 #include "Modtest.h"
-#include "ToneFile.h"
+#include "common/ModWave.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -50,12 +51,32 @@ QString frequencyText(int i)
     return platform::Convert::singleToText(ToneFrequencies[std::size_t(i)]);
 }
 
+PanelOptions withLevel(UCHTest::LevelSource level)
+{
+    PanelOptions options;
+    options.level = std::move(level);
+    return options;
+}
+
 } // namespace
 
 UCHTest::UCHTest(LevelSource level, QWidget *parent)
-    : QWidget(parent)
-    , m_level(std::move(level))
+    : UCHTest(withLevel(std::move(level)), parent)
 {
+}
+
+UCHTest::~UCHTest()
+{
+    if (m_options.closesOnDestroy)
+        MMControl1.setCommand(QStringLiteral("Close"));
+}
+
+UCHTest::UCHTest(PanelOptions options, QWidget *parent)
+    : QWidget(parent)
+    , m_options(std::move(options))
+{
+    if (m_options.barTops.empty())
+        m_options.barTops.assign(BarTop.begin(), BarTop.end());
     resize(platform::twipsRect(0, 0, 8970, 5355).size());
     platform::useDesignFont(*this);
 
@@ -114,7 +135,7 @@ void UCHTest::createBars(Ear ear)
     auto &buttons = ear == Ear::Right ? m_rCm : m_lCm;
     for (int i = 1; i <= Bars; ++i) {
         auto *bar = new platform::ScrollBar(Qt::Vertical, this);
-        bar->setRange(BarTop[std::size_t(i)], BarBottom);
+        bar->setRange(m_options.barTops.at(std::size_t(i)), BarBottom);
         bar->setSmallChange(1);
         bar->setLargeChange(3);
         bar->setValue(BarDesignValue);
@@ -146,20 +167,7 @@ void UCHTest::createBars(Ear ear)
 
 void UCHTest::createChartLabels()
 {
-    struct Caption {
-        const char *text;
-        int left, top, width;
-    };
-    static const Caption captions[] = {
-        {"-10", 75, 3945, 375}, {"0", 75, 3450, 375},   {"10", 75, 2880, 375},  {"20", 75, 2355, 375},
-        {"30", 75, 1830, 375},  {"40", 75, 1305, 375},  {"50", 75, 780, 375},   {"60", 120, 240, 375},
-        {"L in [dB]", 360, 120, 735},
-        {"50", 2100, 4050, 375},   {"100", 2910, 4050, 375},  {"200", 3645, 4050, 375}, {"500", 4635, 4050, 375},
-        {"1000", 5400, 4050, 375}, {"3000", 6570, 4050, 495}, {"5000", 7125, 4050, 495},
-        {"f in [Hz]", 7680, 3960, 735},
-    };
-    for (const Caption &c : captions)
-        label(QString::fromUtf8(c.text), Ausgabe, c.left, c.top, c.width, 255);
+    ChartCaptions::place(Ausgabe, LevelPlot::LevelCaptions);
 
     QLabel *right = label(QStringLiteral("rechtes Ohr"), Ausgabe, 4680, 120, 1335, 255);
     platform::setTextColor(right, Audiogram::RightEarColor);
@@ -192,7 +200,7 @@ void UCHTest::VScroll_Change(Ear ear, int i)
     ok->setEnabled(true);
     m_frequency = ToneFrequencies[std::size_t(i)];
     m_sampleCount = ToneSampleCount;
-    m_amplitude = m_level();
+    m_amplitude = m_options.level();
     m_normal = NormalThreshold[std::size_t(i)];
     FillStandardFormat(m_format);
     if (i == 1) {
@@ -201,29 +209,33 @@ void UCHTest::VScroll_Change(Ear ear, int i)
     }
     const float v = float(VScroll(ear, i)->value());
 
-    {
-        const platform::ScopedHourglass hourglass;
-        SampleChunks chunks;
-        if (ear == Ear::Right)
-            Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
-        else
-            Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
-        // a tone that could not be written was not heard: its level is not recorded, and
-        // without an earlier tone on this bar there is nothing to confirm
-        if (!ToneFile::write(m_format, chunks, m_sampleCount)) {
-            ok->setVisible(okWasShown);
-            ok->setEnabled(okWasEnabled);
-            return;
-        }
-        Command2->setEnabled(true);
-        Command2_Click();
+    const bool heard = TonePath::play(
+        MMControl1, m_options.tone,
+        [&](const QString &path) {
+            SampleChunks chunks;
+            if (ear == Ear::Right)
+                Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
+            else
+                Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
+            ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
+        },
+        [this](const QString &) {
+            Command2->setEnabled(true);
+            Command2_Click();
+        });
+    // a tone that was not heard is not recorded, and without an earlier tone on this bar there
+    // is nothing to confirm
+    if (!heard) {
+        ok->setVisible(okWasShown);
+        ok->setEnabled(okWasEnabled);
+        return;
     }
     CurrentLevel[std::size_t(i)] = float(VScroll(ear, i)->value()) + m_normal;
 }
 
 void UCHTest::Command2_Click()
 {
-    ToneFile::play(MMControl1, ModPlay::SoundOnly);
+    ModPlay::PlayWaveFile(MMControl1, TonePath::filePath(m_options.tone), m_options.tone.sequence);
 }
 
 void UCHTest::Cm_Click(Ear ear, int i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PanelOptions.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
 
@@ -32,7 +33,9 @@ public:
     static constexpr int BarDesignValue = -5;
     static constexpr std::int32_t ToneSampleCount = 44100;
 
+    explicit UCHTest(PanelOptions options, QWidget *parent = nullptr);
     explicit UCHTest(LevelSource level, QWidget *parent = nullptr);
+    ~UCHTest() override;
 
     // Levels in dB; index i is bar i, index 0 the chart's 10 Hz point. Never reset.
     std::array<float, Bars + 1> CurrentLevel{};
@@ -71,7 +74,7 @@ private:
     void DrawHearingCurves();
     void DrawNormalCurve();
 
-    LevelSource m_level;
+    PanelOptions m_options;
     std::array<platform::ScrollBar *, Bars + 1> m_rVScroll{};
     std::array<platform::ScrollBar *, Bars + 1> m_lVScroll{};
     std::array<QPushButton *, Bars + 1> m_rCm{};

@@ -1,8 +1,8 @@
 #include "WizardPage.h"
 
 #include "Modtest.h"
-#include "ToneFile.h"
-#include "platform/Services.h"
+#include "common/ModWave.h"
+#include "common/TonePath.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -10,10 +10,12 @@
 
 using platform::setTwipsGeometry;
 
-WizardPage::WizardPage(const QString &caption, const QString &okCaption, const QString &cancelCaption)
+WizardPage::WizardPage(const QString &caption, const QString &okCaption, const QString &cancelCaption,
+                       ToneGenerator tone)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , OKButton(new QPushButton(okCaption, this))
     , CancelButton(new QPushButton(cancelCaption, this))
+    , m_tone(std::move(tone))
 {
     setWindowTitle(caption);
     setFixedSize(platform::twipsRect(0, 0, 6030, 3195).size());
@@ -24,14 +26,18 @@ WizardPage::WizardPage(const QString &caption, const QString &okCaption, const Q
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
 }
 
+void WizardPage::calibrationTone(std::int32_t amplitude, SampleChunks &chunks)
+{
+    Modtest::MakeToneBoth(amplitude, CalibrationFrequency, chunks);
+}
+
 void WizardPage::playTone(std::int32_t amplitude, std::int32_t sampleCount)
 {
-    const platform::ScopedHourglass hourglass;
-    FillStandardFormat(m_format);
-    Modtest::MakeToneBoth(amplitude, CalibrationFrequency, m_chunks);
-    if (!ToneFile::write(m_format, m_chunks, sampleCount))
-        return;
-    ToneFile::play(MMControl2, ModPlay::SoundThenClose);
+    TonePath::play(MMControl2, TonePath::Policy{ModPlay::SoundThenClose}, [&](const QString &path) {
+        FillStandardFormat(m_format);
+        m_tone(amplitude, m_chunks);
+        ModWave::WriteWaveFile(path, m_format, m_chunks, sampleCount);
+    });
 }
 
 void WizardPage::reject()

@@ -7,11 +7,12 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 
 class QPushButton;
 
-// What the three calibration pages have in common: the two buttons at the bottom, their own
-// multimedia control and the 1000 Hz tone on both ears.
+// What the calibration pages have in common: the two buttons at the bottom, their own
+// multimedia control and their tone.
 class WizardPage : public QDialog {
     Q_OBJECT
 public:
@@ -24,10 +25,16 @@ public:
 
     static constexpr float CalibrationFrequency = 1000;
 
-protected:
-    WizardPage(const QString &caption, const QString &okCaption, const QString &cancelCaption);
+    // Synthesises a page's tone of the given amplitude.
+    using ToneGenerator = std::function<void(std::int32_t amplitude, SampleChunks &chunks)>;
+    // The 1000 Hz tone on both ears of the output-level wizard.
+    static void calibrationTone(std::int32_t amplitude, SampleChunks &chunks);
 
-    // Hourglass, the tone, "dummy.wav", the control ending with "Close", deletion, pointer back.
+protected:
+    WizardPage(const QString &caption, const QString &okCaption, const QString &cancelCaption,
+               ToneGenerator tone = calibrationTone);
+
+    // The page's tone through the tone path, its control ending with "Close".
     void playTone(std::int32_t amplitude, std::int32_t sampleCount);
 
     // Esc acts as the cancel button; the close box ends the wizard on this page.
@@ -36,6 +43,7 @@ protected:
     virtual void closeBox() { hide(); }
 
 private:
+    ToneGenerator m_tone;
     WaveFormat m_format;
     SampleChunks m_chunks;
 };

@@ -15,7 +15,7 @@ namespace {
 // One amplitude slider step in Diraz: read-out, curve, and the box painted on screen.
 void DirazSliderRedraw(benchmark::State &state)
 {
-    Eingabe window;
+    diraz::Eingabe window;
     window.show();
     int step = 4;
     for (auto _ : state) {

@@ -17,3 +17,21 @@ function(velmora_test name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
 endfunction()
+
+# velmora_program(NAME SOURCES ... LIBS ...) declares one program of the suite, the executable
+# NAME in bin/.
+function(velmora_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  velmora_warnings(${name})
+endfunction()
+
+# velmora_panel_library(NAME SOURCES ... LIBS ...) declares a panel with its tone path and chart
+# as a library of its own, free of any main window, so that a control module can link it alone.
+function(velmora_panel_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS} velmora_common Qt6::Widgets)
+  velmora_warnings(${name})
+endfunction()

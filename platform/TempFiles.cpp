@@ -3,6 +3,8 @@
 #include "FileError.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -23,6 +25,19 @@ QString temporaryFilePath(const QString &name)
 QString soundFilePath()
 {
     return temporaryFilePath(QStringLiteral("dummy.wav"));
+}
+
+QString keptSoundFilePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/velmora");
+    QDir dir;
+    if (!dir.exists(folder)) {
+        if (!dir.mkpath(folder))
+            throw FileError(folder, QStringLiteral("Der Ordner konnte nicht angelegt werden."));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return folder + QStringLiteral("/dummy.wav");
 }
 
 } // namespace platform

@@ -11,4 +11,8 @@ QString temporaryFilePath(const QString &name);
 // "dummy.wav" there: the file every tone is written to before it is played.
 QString soundFilePath();
 
+// "dummy.wav" in the user's own cache folder for the suite (created for the owner only): the
+// tone file that hosted controls keep until their next tone overwrites it.
+QString keptSoundFilePath();
+
 } // namespace platform

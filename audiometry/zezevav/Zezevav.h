@@ -1,13 +1,8 @@
 #pragma once
 
-#include "audiometry/DialogPref2.h"
+#include "audiometry/CalibrationPages.h"
+#include "audiometry/FormMain.h"
 #include "common/ProgramInfo.h"
-
-#include <QRect>
-#include <QSize>
-#include <QString>
-
-#include <cstdint>
 
 // Who the program is, for its window and its About dialog.
 namespace Zezevav {
@@ -17,16 +12,16 @@ inline ProgramInfo programInfo()
     return ProgramInfo{QStringLiteral("Zezevav"), 2, 1, 0, QIcon()};
 }
 
-inline const QString AboutCaption = QStringLiteral("Über \"Zidero\"...");
-
-// Every test tone is built on the calibrated reference amplitude of the last wizard page.
-inline std::int32_t referenceAmplitude()
-{
-    return DialogPref2::instance().TestValue;
-}
-
 // The panel fills the window; "Beenden" lies in its bottom row.
-inline constexpr QRect PanelTwips(0, 0, 9375, 5775);
-inline constexpr QSize ClientTwips(9375, 5775);
+inline FormMain::Options windowOptions()
+{
+    FormMain::Options options;
+    options.program = programInfo();
+    options.aboutCaption = QStringLiteral("Über \"Zidero\"...");
+    options.panelTwips = QRect(0, 0, 9375, 5775);
+    options.clientTwips = QSize(9375, 5775);
+    CalibrationPages::attach(options);
+    return options;
+}
 
 } // namespace Zezevav

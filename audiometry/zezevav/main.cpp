@@ -1,5 +1,5 @@
 #include "Zezevav.h"
-#include "audiometry/FormMain.h"
+#include "audiometry/CalibrationPages.h"
 #include "audiometry/UCHTest.h"
 #include "common/ProgramStart.h"
 
@@ -9,14 +9,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     StartProgram(Zezevav::programInfo());
-    auto *panel = new UCHTest(Zezevav::referenceAmplitude);
-    FormMain window(Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips);
-    window.Form_Load();
-    // the wizard may have been closed together with the window
-    if (!window.isVisible())
-        return 0;
-    const int result = app.exec();
-    // the unloaded calibration pages go before the application does
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return result;
+    FormMain window(Zezevav::windowOptions(), new UCHTest(CalibrationPages::referenceAmplitude));
+    return runMainWindow(window);
 }

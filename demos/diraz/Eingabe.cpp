@@ -47,9 +47,11 @@ QLabel *boxLabel(const QString &caption, platform::PictureBox *box, int left, in
 
 } // namespace
 
+namespace diraz {
+
 Eingabe::Eingabe(QWidget *parent)
     : QMainWindow(parent)
-    , m_frame(demos::describe(demos::Demo::Diraz), dirazProgramInfo(), *this)
+    , m_frame(description(), programInfo(), *this)
 {
     setWindowTitle(QStringLiteral("Sinusschwingung"));
     platform::useDesignFont(*this);
@@ -205,3 +207,5 @@ void Eingabe::closeEvent(QCloseEvent *event)
     m_frame.unload();
     QMainWindow::closeEvent(event);
 }
+
+} // namespace diraz

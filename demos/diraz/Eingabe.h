@@ -18,6 +18,8 @@ class ScrollBar;
 class TextBox;
 } // namespace platform
 
+namespace diraz {
+
 // Diraz's window "Sinusschwingung": amplitude step, frequency and duration of a sine tone,
 // two milliseconds of it drawn, and the tone played or exported.
 class Eingabe : public QMainWindow, public demos::DemoWindow {
@@ -73,3 +75,5 @@ private:
     demos::DemoFrame m_frame;
     WaveFormat m_waveFormat;
 };
+
+} // namespace diraz

@@ -7,8 +7,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    StartProgram(dirazProgramInfo());
-    Eingabe window;
+    StartProgram(diraz::programInfo());
+    diraz::Eingabe window;
     window.show();
     return app.exec();
 }

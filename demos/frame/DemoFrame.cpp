@@ -6,14 +6,12 @@
 
 #include "common/ModBrowse.h"
 #include "common/ModFiles.h"
-#include "common/ModPlay.h"
+#include "common/TonePath.h"
 #include "common/frmAbout.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
-#include "platform/TempFiles.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,19 +55,12 @@ void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
 void DemoFrame::play()
 {
     const PlayVariant &variant = m_description.play;
-    busy(variant.showsHourglass, [&] {
-        const QString soundFile = platform::soundFilePath();
-        // gone after playing, and also when writing or playing failed
-        struct RemoveOnExit {
-            const QString &file;
-            ~RemoveOnExit() { QFile::remove(file); }
-        } removal{soundFile};
-        if (variant.redrawsBeforePlay)
-            m_window.redrawForPlay();
-        m_window.makeSoundFile(soundFile);
-
-        ModPlay::PlayWaveFile(m_window.multimediaControl(), soundFile, variant.sequence);
-    });
+    TonePath::play(m_window.multimediaControl(), TonePath::Policy{variant.sequence, variant.pointer},
+                   [&](const QString &path) {
+                       if (variant.redrawsBeforePlay)
+                           m_window.redrawForPlay();
+                       m_window.makeSoundFile(path);
+                   });
 }
 
 void DemoFrame::exportWave()

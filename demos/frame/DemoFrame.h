@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoCatalog.h"
+#include "DemoDescription.h"
 
 #include "common/ProgramInfo.h"
 

@@ -3,6 +3,7 @@
 #include "audiometry/DialogPref.h"
 #include "audiometry/DialogPref1.h"
 #include "audiometry/DialogPref2.h"
+#include "audiometry/CalibrationPages.h"
 #include "audiometry/FormMain.h"
 #include "audiometry/LevelPlot.h"
 #include "audiometry/UCHTest.h"
@@ -22,8 +23,8 @@ namespace {
 
 class Screens : public AudiometryTest {
 protected:
-    UCHTest *panel = new UCHTest(Zezevav::referenceAmplitude);
-    FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips};
+    UCHTest *panel = new UCHTest(CalibrationPages::referenceAmplitude);
+    FormMain window{Zezevav::windowOptions(), panel};
 
     static QString save(const QImage &image, const QString &name)
     {

@@ -3,6 +3,7 @@
 #include "audiometry/DialogPref.h"
 #include "audiometry/DialogPref1.h"
 #include "audiometry/DialogPref2.h"
+#include "audiometry/CalibrationPages.h"
 #include "audiometry/FormMain.h"
 #include "audiometry/UCHTest.h"
 #include "audiometry/zezevav/Zezevav.h"
@@ -23,8 +24,8 @@ namespace {
 
 class StartUp : public AudiometryTest {
 protected:
-    UCHTest *panel = new UCHTest(Zezevav::referenceAmplitude);
-    FormMain window{Zezevav::programInfo(), Zezevav::AboutCaption, panel, Zezevav::PanelTwips, Zezevav::ClientTwips};
+    UCHTest *panel = new UCHTest(CalibrationPages::referenceAmplitude);
+    FormMain window{Zezevav::windowOptions(), panel};
 
     // The first tone of a run: right bar 1 one step up, 36 dB.
     int firstTonePeak()

@@ -1,5 +1,6 @@
 #include "DemoFixture.h"
 
+#include "demos/diraz/DirazInfo.h"
 #include "demos/frame/DemoFrame.h"
 #include "demos/frame/DemoWindow.h"
 #include "demos/frame/SettingsFile.h"
@@ -24,7 +25,6 @@
 
 using namespace demo_tests;
 using namespace testing_support;
-using demos::Demo;
 using platform::MousePointer;
 
 namespace {
@@ -73,8 +73,15 @@ QStringList soundWrites(const QString &file, bool deviceType, bool open, bool cl
 
 struct PlayRow {
     const char *name;
-    Demo demo;
     bool deviceType, open, closeAfter, closeOnUnload, redraw, hourglass;
+
+    demos::DemoDescription description() const
+    {
+        demos::DemoDescription d;
+        d.play = {{deviceType, open, closeAfter}, closeOnUnload, redraw,
+                  hourglass ? TonePath::Pointer::Hourglass : TonePath::Pointer::Untouched};
+        return d;
+    }
 };
 
 void PrintTo(const PlayRow &row, std::ostream *out)
@@ -90,7 +97,7 @@ TEST_P(PlayVariants, DriveTheControlInTheirOrder)
 {
     const PlayRow &row = GetParam();
     TestWindow window;
-    demos::DemoFrame frame(demos::describe(row.demo), ProgramInfo{}, window);
+    demos::DemoFrame frame(row.description(), ProgramInfo{}, window);
     const QString soundFile = platform::soundFilePath();
 
     frame.play();
@@ -113,21 +120,21 @@ TEST_P(PlayVariants, DriveTheControlInTheirOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryProgram, PlayVariants,
-    ::testing::Values(PlayRow{"Vevuzevu", Demo::Vevuzevu, false, false, false, true, false, true},
-                      PlayRow{"Rovad", Demo::Rovad, true, true, true, false, false, true},
-                      PlayRow{"Sorvena_control", Demo::Sorvena, true, true, true, false, false, false},
-                      PlayRow{"Zanter", Demo::Zanter, false, false, false, true, true, true},
-                      PlayRow{"Koliva", Demo::Koliva, true, true, true, false, true, true},
-                      PlayRow{"Rozurovev", Demo::Rozurovev, false, true, true, false, false, true},
-                      PlayRow{"Dazuv", Demo::Dazuv, false, false, false, true, false, true},
-                      PlayRow{"Diraz", Demo::Diraz, false, true, true, false, false, true}),
+    ::testing::Values(PlayRow{"Vevuzevu", false, false, false, true, false, true},
+                      PlayRow{"Rovad", true, true, true, false, false, true},
+                      PlayRow{"Sorvena_control", true, true, true, false, false, false},
+                      PlayRow{"Zanter", false, false, false, true, true, true},
+                      PlayRow{"Koliva", true, true, true, false, true, true},
+                      PlayRow{"Rozurovev", false, true, true, false, false, true},
+                      PlayRow{"Dazuv", false, false, false, true, false, true},
+                      PlayRow{"Diraz", false, true, true, false, false, true}),
     [](const ::testing::TestParamInfo<PlayRow> &info) { return std::string(info.param.name); });
 
 namespace {
 class Frame : public DemoFixture {
 protected:
     TestWindow window;
-    demos::DemoFrame frame{demos::describe(Demo::Diraz), ProgramInfo{QStringLiteral("Diraz"), 1, 0, 0, {}}, window};
+    demos::DemoFrame frame{diraz::description(), ProgramInfo{QStringLiteral("Diraz"), 1, 0, 0, {}}, window};
 };
 } // namespace
 

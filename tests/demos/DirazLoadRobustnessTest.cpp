@@ -25,7 +25,7 @@ class DirazLoadRobustness : public DemoFixture {};
 // message, and in both cases the fields before the first refused one hold the file's values.
 TEST_F(DirazLoadRobustness, EveryFileIsAppliedWholeOrReported)
 {
-    Eingabe window;
+    diraz::Eingabe window;
     const Field fields[] = {{window.VScroll1, 0, 9}, {window.HScroll1, 0, 20000}, {window.HScroll2, 1, 9}};
     std::mt19937 random(20261209);
     // values near the ranges most of the time, anything at all otherwise

@@ -80,7 +80,7 @@ protected:
     const platform::DrawingSurface &plot() const { return window.Ausgabe->surface(); }
     bool plotEmpty() const { return plot().primitives().isEmpty() && window.Label3->isHidden(); }
 
-    Eingabe window;
+    diraz::Eingabe window;
 };
 
 } // namespace
@@ -250,7 +250,7 @@ TEST_F(Diraz, LoadAppliesFieldsInOrderUntilOneIsRefused)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        Eingabe fresh;
+        diraz::Eingabe fresh;
         fresh.Text1->setText(QStringLiteral("1000"));
         services.messages.clear();
         services.dialogs.clear();

@@ -19,7 +19,7 @@ class DirazWindow : public DemoFixture {};
 // Renders the window after a change for a look by eye, and checks the curve reached the screen.
 TEST_F(DirazWindow, RendersTheCurveAfterAChange)
 {
-    Eingabe window;
+    diraz::Eingabe window;
     window.show();
     window.VScroll1->setValue(7);
     window.Text1->setText(QStringLiteral("1000"));

@@ -8,7 +8,20 @@
 
 using namespace demo_tests;
 using namespace testing_support;
-using demos::Demo;
+
+namespace {
+// Only how a program reads and writes its record matters here.
+demos::DemoDescription recordOf(demos::SettingsAccess access, int length)
+{
+    demos::DemoDescription d;
+    d.settingsAccess = access;
+    d.recordLength = length;
+    return d;
+}
+const demos::DemoDescription PlainSix = recordOf(demos::SettingsAccess::Binary, 6);
+const demos::DemoDescription RandomTen = recordOf(demos::SettingsAccess::Random, 10);
+const demos::DemoDescription TextRecord = recordOf(demos::SettingsAccess::Binary, 0);
+} // namespace
 
 TEST(SettingsRecord, FieldsAreLittleEndianWithoutPadding)
 {
@@ -49,23 +62,23 @@ TEST_F(SettingsFile, RecordGoesToOffsetZeroAndTheTailStays)
 {
     const struct {
         const char *name;
-        Demo demo;
+        const demos::DemoDescription &description;
         QByteArray record;
         QByteArray expectedHead;
     } rows[] = {
-        {"plain record", Demo::Diraz, hex("05 00 F4 01 05 00"), hex("05 00 F4 01 05 00")},
-        {"random-access record is one full record", Demo::Rozurovev, hex("00 00 FA 43 00 00 05 00"),
+        {"plain record", PlainSix, hex("05 00 F4 01 05 00"), hex("05 00 F4 01 05 00")},
+        {"random-access record is one full record", RandomTen, hex("00 00 FA 43 00 00 05 00"),
          hex("00 00 FA 43 00 00 05 00 00 00")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         const QString fresh = path(QStringLiteral("neu.set"));
         QFile::remove(fresh);
-        demos::writeSettingsFile(fresh, demos::describe(row.demo), row.record);
+        demos::writeSettingsFile(fresh, row.description, row.record);
         EXPECT_EQ(readFile(fresh), row.expectedHead);
 
         const QString longer = fileWith(QStringLiteral("lang.set"), QByteArray(40, 'x'));
-        demos::writeSettingsFile(longer, demos::describe(row.demo), row.record);
+        demos::writeSettingsFile(longer, row.description, row.record);
         EXPECT_EQ(readFile(longer), row.expectedHead + QByteArray(40 - row.expectedHead.size(), 'x'));
     }
 }
@@ -73,11 +86,11 @@ TEST_F(SettingsFile, RecordGoesToOffsetZeroAndTheTailStays)
 TEST_F(SettingsFile, ReadingTakesTheRecordFromTheFront)
 {
     const QString file = fileWith(QStringLiteral("werte.set"), hex("01 00 02 00 03 00 04 00 05 00 06 00"));
-    EXPECT_EQ(demos::readSettingsFile(file, demos::describe(Demo::Diraz)), hex("01 00 02 00 03 00"));
+    EXPECT_EQ(demos::readSettingsFile(file, PlainSix), hex("01 00 02 00 03 00"));
     // a record with a text field takes as much as it needs
-    EXPECT_EQ(demos::readSettingsFile(file, demos::describe(Demo::Rovad)).size(), 12);
+    EXPECT_EQ(demos::readSettingsFile(file, TextRecord).size(), 12);
     const QString shortFile = fileWith(QStringLiteral("kurz.set"), hex("09"));
-    EXPECT_EQ(demos::readSettingsFile(shortFile, demos::describe(Demo::Diraz)), hex("09"));
-    EXPECT_THROW(demos::readSettingsFile(path(QStringLiteral("fehlt.set")), demos::describe(Demo::Diraz)),
+    EXPECT_EQ(demos::readSettingsFile(shortFile, PlainSix), hex("09"));
+    EXPECT_THROW(demos::readSettingsFile(path(QStringLiteral("fehlt.set")), PlainSix),
                  platform::FileError);
 }

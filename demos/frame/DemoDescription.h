@@ -1,19 +1,17 @@
 #pragma once
 
-#include "common/ModPlay.h"
+#include "common/TonePath.h"
 
 #include <QString>
 
 namespace demos {
-
-enum class Demo { Vevuzevu, Rovad, Sorvena, Zanter, Koliva, Rozurovev, Dazuv, Diraz };
 
 // How a program drives its multimedia control around "Sound".
 struct PlayVariant {
     PlaySequence sequence;           // the commands around "Sound"
     bool closesOnUnload = false;     // "Close" when the window goes
     bool redrawsBeforePlay = false;  // the plot is drawn anew before the sound is made
-    bool showsHourglass = true;      // a hosted control leaves the pointer to its host
+    TonePath::Pointer pointer = TonePath::Pointer::Hourglass;
 };
 
 // Rozurovev writes its record as record 1 of a file of fixed-length records; the others write
@@ -33,14 +31,13 @@ struct MenuCaptions {
     QString about;
 };
 
+// What sets one demonstration program apart for the frame; each program keeps its own beside
+// its ProgramInfo.
 struct DemoDescription {
-    Demo demo;
     PlayVariant play;
     MenuCaptions menus;
     SettingsAccess settingsAccess = SettingsAccess::Binary;
     int recordLength = 0;  // bytes of the settings record; 0 when its length varies (Rovad)
 };
-
-const DemoDescription &describe(Demo demo);
 
 } // namespace demos

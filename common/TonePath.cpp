@@ -1,0 +1,47 @@
+#include "TonePath.h"
+
+#include "platform/Services.h"
+#include "platform/TempFiles.h"
+
+#include <QFile>
+
+#include <optional>
+
+namespace TonePath {
+
+QString filePath(const Policy &policy)
+{
+    return policy.file == File::KeptPerUser ? platform::keptSoundFilePath() : platform::soundFilePath();
+}
+
+bool play(platform::MMControl &control, const Policy &policy, const Writer &write, const Player &playFile)
+{
+    std::optional<platform::ScopedHourglass> hourglass;
+    if (policy.pointer == Pointer::Hourglass)
+        hourglass.emplace();
+    try {
+        const QString path = filePath(policy);
+        // gone after playing, and also when writing or playing failed
+        struct RemoveOnExit {
+            const QString &file;
+            bool active;
+            ~RemoveOnExit()
+            {
+                if (active)
+                    QFile::remove(file);
+            }
+        } removal{path, policy.file == File::PrivateTemporary};
+        write(path);
+        if (playFile)
+            playFile(path);
+        else
+            ModPlay::PlayWaveFile(control, path, policy.sequence);
+        return true;
+    } catch (const std::exception &error) {
+        hourglass.reset();
+        platform::reportFailure(error);
+        return false;
+    }
+}
+
+} // namespace TonePath
