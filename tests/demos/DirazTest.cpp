@@ -142,17 +142,39 @@ TEST_F(Diraz, EmptiedFrequencyBoxReadsZero)
 
 TEST_F(Diraz, TypingAFrequencyAppliesEachValidNumberAtOnce)
 {
+    struct Row {
+        const char *name;
+        int cursor;  // in "500"; -1: all of it selected
+        const char *keys;
+        std::vector<int> seen;
+        const char *text;
+        int cursorAfter;
+        int crossings;
+    };
+    const Row rows[] = {
+        {"over the whole number", -1, "1500", {1, 15, 150, 1500}, "1500", 4, 5},
+        {"a digit inside 500", 1, "0", {5000}, "5000", 2, 19},
+        {"digits in front of 500", 0, "12", {1500, 12500}, "12500", 2, 49},
+    };
     window.show();
-    window.Text1->setFocus();
-    window.Text1->selectAll();
-    std::vector<int> seen;
-    for (char key : std::string("1500")) {
-        QTest::keyClick(window.Text1, key);
-        seen.push_back(window.HScroll1->value());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        window.Text1->setText(QStringLiteral("500"));
+        window.Text1->setFocus();
+        if (row.cursor < 0)
+            window.Text1->selectAll();
+        else
+            window.Text1->setCursorPosition(row.cursor);
+        std::vector<int> seen;
+        for (const char *key = row.keys; *key; ++key) {
+            QTest::keyClick(window.Text1, *key);
+            seen.push_back(window.HScroll1->value());
+        }
+        EXPECT_EQ(seen, row.seen);
+        EXPECT_EQ(window.Text1->text(), row.text);
+        EXPECT_EQ(window.Text1->cursorPosition(), row.cursorAfter);
+        EXPECT_EQ(crossings(curve(plot()), peak(curve(plot())) * 0.01), row.crossings);
     }
-    EXPECT_EQ(seen, (std::vector<int>{1, 15, 150, 1500}));
-    EXPECT_EQ(window.Text1->text(), "1500");
-    EXPECT_EQ(crossings(curve(plot()), peak(curve(plot())) * 0.01), 5);
     EXPECT_TRUE(services.messages.isEmpty());
 }
 
