@@ -48,7 +48,8 @@ ChildOutcome writeInChild(const QString &target, const SampleChunks &chunks, std
     if (pid == 0) {
         constexpr uid_t Nobody = 65534;
         if (unprivileged && geteuid() == 0
-            && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0
+                || access(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), X_OK) != 0))
             _exit(int(ChildOutcome::NoUnprivilegedUser));
         if (sizeLimit != 0) {
             std::signal(SIGXFSZ, SIG_IGN);
@@ -266,7 +267,7 @@ TEST_F(WaveWriter, WhatAFailurePartwayOrAClosedFolderLeaves)
         const ChildOutcome outcome = writeInChild(target, chunks, 60000, row.sizeLimit, row.folderClosed);
         chmod(QFile::encodeName(folder).constData(), 0755);
         if (outcome == ChildOutcome::NoUnprivilegedUser) {
-            GTEST_SKIP() << "no user id without root rights could be taken";
+            GTEST_SKIP() << "no user id without root rights that reaches the temporary folder";
         }
         EXPECT_EQ(outcome, row.outcome);
         const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
