@@ -340,4 +340,8 @@ TEST_F(PanelFlow, AnUnwritableSoundFileIsReportedAndTheTestGoesOn)
     EXPECT_TRUE(panel.Cm(Ear::Right, 1)->isEnabled());
     EXPECT_FLOAT_EQ(panel.CurrentLevel[1], 37);
     ASSERT_TRUE(QDir(path).removeRecursively());
+    // the bar now stands at 38 dB, which was never heard
+    confirm(Ear::Right, 1);
+    EXPECT_FLOAT_EQ(panel.RightThreshold[1], 37);
+    EXPECT_FALSE(panel.VScroll(Ear::Right, 2)->isHidden());
 }

@@ -82,11 +82,15 @@ TEST_F(Wizard, FineSliderSetsTestValue)
     DialogPref2 &page = DialogPref2::instance();
     EXPECT_EQ(page.TestValue, 32) << "loading computes it from the design values";
     struct Row {
+        std::int32_t amp;
         int slider;
         std::int32_t testValue;
     };
-    for (const Row row : {Row{150, 21}, Row{200, 16}, Row{100, 32}}) {
-        SCOPED_TRACE(row.slider);
+    // 16960 / 512 / 1.25 = 26.5 and 17600 / 512 / 1.25 = 27.5: ties to even
+    for (const Row row : {Row{16384, 150, 21}, Row{16384, 200, 16}, Row{16960, 125, 26}, Row{17600, 150, 23},
+                          Row{17600, 125, 28}, Row{16384, 100, 32}}) {
+        SCOPED_TRACE(::testing::Message() << row.amp << " at " << row.slider);
+        setAmpValue(row.amp);
         page.HScroll1->setValue(row.slider);
         EXPECT_EQ(page.TestValue, row.testValue);
         EXPECT_EQ(peak(channel(services.playedFiles.last(), 1)), row.testValue);

@@ -142,17 +142,39 @@ TEST_F(Diraz, EmptiedFrequencyBoxReadsZero)
 
 TEST_F(Diraz, TypingAFrequencyAppliesEachValidNumberAtOnce)
 {
+    struct Row {
+        const char *name;
+        int cursor;  // in "500"; -1: all of it selected
+        const char *keys;
+        std::vector<int> seen;
+        const char *text;
+        int cursorAfter;
+        int crossings;
+    };
+    const Row rows[] = {
+        {"over the whole number", -1, "1500", {1, 15, 150, 1500}, "1500", 4, 5},
+        {"a digit inside 500", 1, "0", {5000}, "5000", 2, 19},
+        {"digits in front of 500", 0, "12", {1500, 12500}, "12500", 2, 49},
+    };
     window.show();
-    window.Text1->setFocus();
-    window.Text1->selectAll();
-    std::vector<int> seen;
-    for (char key : std::string("1500")) {
-        QTest::keyClick(window.Text1, key);
-        seen.push_back(window.HScroll1->value());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        window.Text1->setText(QStringLiteral("500"));
+        window.Text1->setFocus();
+        if (row.cursor < 0)
+            window.Text1->selectAll();
+        else
+            window.Text1->setCursorPosition(row.cursor);
+        std::vector<int> seen;
+        for (const char *key = row.keys; *key; ++key) {
+            QTest::keyClick(window.Text1, *key);
+            seen.push_back(window.HScroll1->value());
+        }
+        EXPECT_EQ(seen, row.seen);
+        EXPECT_EQ(window.Text1->text(), row.text);
+        EXPECT_EQ(window.Text1->cursorPosition(), row.cursorAfter);
+        EXPECT_EQ(crossings(curve(plot()), peak(curve(plot())) * 0.01), row.crossings);
     }
-    EXPECT_EQ(seen, (std::vector<int>{1, 15, 150, 1500}));
-    EXPECT_EQ(window.Text1->text(), "1500");
-    EXPECT_EQ(crossings(curve(plot()), peak(curve(plot())) * 0.01), 5);
     EXPECT_TRUE(services.messages.isEmpty());
 }
 
@@ -207,8 +229,13 @@ TEST_F(Diraz, PlayWritesTheToneOfTheDesignValues)
     EXPECT_EQ(u32At(wave, 40), 882000u);
     EXPECT_EQ(largestSample(wave), 8000);
     const std::vector<std::int16_t> values = samples(wave, 44);
-    for (std::size_t i = 0; i < values.size(); i += 2)
-        ASSERT_EQ(values[i], values[i + 1]) << "frame " << i / 2 + 1;
+    // ω in single precision: a double one drifts the last frames by one
+    const float omega = float(500 * 6.283185308 / 44100);
+    for (std::size_t i = 0; i < values.size(); i += 2) {
+        const auto expected = std::int16_t(std::nearbyint(8000 * std::sin(double(omega) * double(i / 2 + 1))));
+        ASSERT_EQ(values[i], expected) << "frame " << i / 2 + 1;
+        ASSERT_EQ(values[i + 1], expected) << "frame " << i / 2 + 1;
+    }
     EXPECT_FALSE(QFile::exists(soundFile));
     EXPECT_TRUE(plotEmpty());
     EXPECT_EQ(services.pointerChanges.last(), platform::MousePointer::Default);
@@ -282,21 +309,30 @@ TEST_F(Diraz, LoadingTheCurrentValuesRedrawsNothing)
 
 TEST(modSine, SamplesFollowTheSineAtTheAmplitudeStep)
 {
-    // 11025 Hz is a quarter turn per frame: frames run 1, 0, -1, 0 of the amplitude
+    // 11025 Hz is a quarter turn per frame: frames run 1, 0, -1, 0 of the amplitude. At frame 2205
+    // of 5 Hz and frame 25 of 3087 Hz the sine is exactly 1 and -1.
     const struct {
         const char *name;
         float A;
-        std::vector<std::int16_t> firstFrames;
+        float f;
+        std::int32_t frames;
+        std::vector<std::int16_t> lastFrames;
     } rows[] = {
-        {"step 5", 5, {8000, 8000, 0, 0, -8000, -8000, 0, 0}},
-        {"step 9, the loudest", 9, {14400, 14400, 0, 0, -14400, -14400, 0, 0}},
-        {"step 0 is silence", 0, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"step 5", 5, 11025, 4, {8000, 8000, 0, 0, -8000, -8000, 0, 0}},
+        {"step 9, the loudest", 9, 11025, 4, {14400, 14400, 0, 0, -14400, -14400, 0, 0}},
+        {"step 0 is silence", 0, 11025, 4, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"a crest of 2.5 rounds down to even", 0.0015625f, 5, 2205, {2, 2}},
+        {"a crest of 3.5 rounds up to even", 0.0021875f, 5, 2205, {4, 4}},
+        {"a trough of -32768 is a valid sample", 20.48f, 3087, 25, {-32768, -32768}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         SampleChunks chunks;
-        modSine::MakeSineTone(row.A, 11025.0f, 4, chunks);
-        EXPECT_EQ(samples(chunks[0]), row.firstFrames);
+        modSine::MakeSineTone(row.A, row.f, row.frames, chunks);
+        const std::vector<std::int16_t> values = samples(chunks[0]);
+        ASSERT_EQ(values.size(), 2 * std::size_t(row.frames));
+        EXPECT_EQ(std::vector<std::int16_t>(values.end() - std::ptrdiff_t(row.lastFrames.size()), values.end()),
+                  row.lastFrames);
     }
 }
 

@@ -9,6 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace testing_support;
 
 namespace {
@@ -29,6 +36,40 @@ SampleChunks chunksOf(std::initializer_list<int> sizes, char fill = 'x')
         ++k;
     }
     return chunks;
+}
+
+enum class ChildOutcome { Written, FileError, OtherError, NoUnprivilegedUser };
+
+// A file size limit or a change of user has to stay out of the test process.
+ChildOutcome writeInChild(const QString &target, const SampleChunks &chunks, std::int32_t count, rlim_t sizeLimit,
+                          bool unprivileged)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        constexpr uid_t Nobody = 65534;
+        if (unprivileged && geteuid() == 0
+            && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0
+                || access(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), X_OK) != 0))
+            _exit(int(ChildOutcome::NoUnprivilegedUser));
+        if (sizeLimit != 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{sizeLimit, sizeLimit};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                _exit(int(ChildOutcome::OtherError));
+        }
+        try {
+            ModWave::WriteWaveFile(target, standardFormat(), chunks, count);
+            _exit(int(ChildOutcome::Written));
+        } catch (const platform::FileError &) {
+            _exit(int(ChildOutcome::FileError));
+        } catch (...) {
+            _exit(int(ChildOutcome::OtherError));
+        }
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return ChildOutcome::OtherError;
+    return ChildOutcome(WEXITSTATUS(status));
 }
 
 class WaveWriter : public ::testing::Test {
@@ -183,4 +224,58 @@ TEST_F(WaveWriter, UnwritablePathIsReportedAndLeavesNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     EXPECT_EQ(readFile(path("plain.txt")), "keep me");
     EXPECT_TRUE(QDir(path("folder.wav")).isEmpty());
+}
+
+TEST_F(WaveWriter, WhatAFailurePartwayOrAClosedFolderLeaves)
+{
+    const QByteArray old = QByteArray("RIFF old export ") + QByteArray(2000, 'o');
+    const SampleChunks chunks = chunksOf({60000, 60000});
+    const QByteArray fresh = ModWave::WaveHeader(standardFormat(), 60000) + joined(chunks);
+    enum class Left { Nothing, OldFile, NewFile };
+    struct Row {
+        const char *name;
+        bool existing;
+        bool folderClosed;  // no new files, even for the unprivileged user the write runs as
+        rlim_t sizeLimit;   // 0: none
+        ChildOutcome outcome;
+        Left left;
+    };
+    const Row rows[] = {
+        {"disk full halfway through replacing an export", true, false, 8192, ChildOutcome::FileError, Left::OldFile},
+        {"disk full halfway through a new file", false, false, 8192, ChildOutcome::FileError, Left::Nothing},
+        {"writable file in a folder that allows no new files", true, true, 0, ChildOutcome::Written, Left::NewFile},
+    };
+    // the unprivileged user must reach the folders
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    int n = 0;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString folder = path("case") + QString::number(++n);
+        const QString target = folder + "/export.wav";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (row.existing) {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(old);
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
+        }
+        if (row.folderClosed) {
+            ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+        }
+
+        const ChildOutcome outcome = writeInChild(target, chunks, 60000, row.sizeLimit, row.folderClosed);
+        chmod(QFile::encodeName(folder).constData(), 0755);
+        if (outcome == ChildOutcome::NoUnprivilegedUser) {
+            GTEST_SKIP() << "no user id without root rights that reaches the temporary folder";
+        }
+        EXPECT_EQ(outcome, row.outcome);
+        const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (row.left == Left::Nothing) {
+            EXPECT_TRUE(entries.isEmpty()) << entries.join(", ").toStdString();
+        } else {
+            EXPECT_EQ(entries, QStringList{"export.wav"});
+            EXPECT_EQ(readFile(target), row.left == Left::OldFile ? old : fresh);
+        }
+    }
 }
