@@ -209,20 +209,14 @@ void UCHTest::VScroll_Change(Ear ear, int i)
     }
     const float v = float(VScroll(ear, i)->value());
 
-    const bool heard = TonePath::play(
-        MMControl1, m_options.tone,
-        [&](const QString &path) {
-            SampleChunks chunks;
-            if (ear == Ear::Right)
-                Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
-            else
-                Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
-            ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
-        },
-        [this](const QString &) {
-            Command2->setEnabled(true);
-            Command2_Click();
-        });
+    const bool heard = playTone([&](const QString &path) {
+        SampleChunks chunks;
+        if (ear == Ear::Right)
+            Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
+        else
+            Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
+        ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
+    });
     // a tone that was not heard is not recorded, and without an earlier tone on this bar there
     // is nothing to confirm
     if (!heard) {
@@ -231,6 +225,14 @@ void UCHTest::VScroll_Change(Ear ear, int i)
         return;
     }
     CurrentLevel[std::size_t(i)] = float(VScroll(ear, i)->value()) + m_normal;
+}
+
+bool UCHTest::playTone(const TonePath::Writer &write)
+{
+    return TonePath::play(MMControl1, m_options.tone, write, [this](const QString &) {
+        Command2->setEnabled(true);
+        Command2_Click();
+    });
 }
 
 void UCHTest::Command2_Click()

@@ -42,8 +42,8 @@ public:
     std::array<float, Bars + 1> RightThreshold{};
     std::array<float, Bars + 1> LeftThreshold{};
 
-    void Command6_Click();
-    void Command4_Click();
+    virtual void Command6_Click();
+    virtual void Command4_Click();
     void Command3_Click();
     void Command2_Click();
     // rVScroll1_Change … lVScroll11_Change
@@ -67,6 +67,18 @@ public:
     QLabel *Label5;
     platform::MMControl MMControl1{QStringLiteral("MMControl1")};
 
+protected:
+    // The panel's tone road: `write` makes the file, the hidden play button plays it. False
+    // when nothing was heard.
+    bool playTone(const TonePath::Writer &write);
+
+    // what the last tone was made of
+    float m_frequency = 0;
+    std::int32_t m_amplitude = 0;
+    float m_normal = 0;
+    std::int32_t m_sampleCount = 0;
+    WaveFormat m_format;
+
 private:
     void createBars(Ear ear);
     void createChartLabels();
@@ -79,11 +91,4 @@ private:
     std::array<platform::ScrollBar *, Bars + 1> m_lVScroll{};
     std::array<QPushButton *, Bars + 1> m_rCm{};
     std::array<QPushButton *, Bars + 1> m_lCm{};
-
-    // what the last tone was made of
-    float m_frequency = 0;
-    std::int32_t m_amplitude = 0;
-    float m_normal = 0;
-    std::int32_t m_sampleCount = 0;
-    WaveFormat m_format;
 };

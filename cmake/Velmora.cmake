@@ -35,3 +35,19 @@ function(velmora_panel_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS} velmora_common Qt6::Widgets)
   velmora_warnings(${name})
 endfunction()
+
+# velmora_control(Name SOURCES ... LIBS ...) builds the control library Name.so in controls/:
+# a module with its own copy of the suite's static libraries, exporting only the four entry
+# points. SOURCES define velmoraControlDefinition().
+function(velmora_control name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} MODULE ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/platform/com/Entry.cpp)
+  set_target_properties(${name} PROPERTIES
+    PREFIX ""
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/controls)
+  target_link_libraries(${name} PRIVATE velmora_com ${ARG_LIBS})
+  target_link_options(${name} PRIVATE -Wl,--exclude-libs,ALL -Wl,-z,defs)
+  velmora_warnings(${name})
+endfunction()

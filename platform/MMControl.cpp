@@ -1,5 +1,6 @@
 #include "MMControl.h"
 
+#include "NestedLoops.h"
 #include "Services.h"
 
 namespace platform {
@@ -33,6 +34,8 @@ void MMControl::setFlag2(bool on)
 
 void MMControl::setCommand(const QString &command)
 {
+    // "Sound" runs other events until the file has played
+    const NestedLoops::Scope waiting;
     services().multimediaWrite(*this, MciProperty::Command, command);
 }
 

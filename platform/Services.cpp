@@ -2,6 +2,7 @@
 
 #include "FileError.h"
 #include "MMControl.h"
+#include "NestedLoops.h"
 #include "Registry.h"
 #include "WavePlayer.h"
 
@@ -124,6 +125,7 @@ void reportFailure(const std::exception &error)
     const QString text = fileError ? fileError->message()
                                    : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
                                          .arg(QString::fromUtf8(error.what()));
+    const NestedLoops::Scope waiting;
     services().messageBox({text, QString(), MessageIcon::Critical});
 }
 

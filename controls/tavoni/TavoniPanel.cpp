@@ -1,0 +1,91 @@
+#include "TavoniPanel.h"
+
+#include "audiometry/Modtest.h"
+#include "common/ModWave.h"
+#include "platform/DesignControls.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tavoni {
+
+namespace {
+
+PanelOptions controlOptions(const TavoniPanel *panel)
+{
+    PanelOptions options;
+    // read afresh before every tone; whole slider values give the same bytes as the float
+    options.level = [panel] { return std::int32_t(panel->HScroll1->value()); };
+    options.barTops.assign(TavoniPanel::BarTops.begin(), TavoniPanel::BarTops.end());
+    // a hosted control leaves the pointer to its host and keeps its tone file
+    options.tone = {ModPlay::SoundOnly, TonePath::Pointer::Untouched, TonePath::File::KeptPerUser};
+    return options;
+}
+
+} // namespace
+
+TavoniPanel::TavoniPanel(QWidget *parent)
+    : UCHTest(controlOptions(this), parent)
+{
+    Label14 = platform::designLabel(this, QStringLiteral("Einpegeln"), QRect(240, 3240, 735, 255));
+    Label15 = platform::designLabel(this, QStringLiteral("Grobeinstellung"), QRect(240, 3720, 1215, 255));
+    Command1 = new QPushButton(QStringLiteral("Pegelton"), this);
+    Command1->setToolTip(QStringLiteral("Testton"));
+    platform::setTwipsGeometry(Command1, 1680, 3720, 1095, 255);
+    Label16 = platform::designLabel(this, QStringLiteral("Feinabstimmung"), QRect(240, 4080, 1335, 255));
+    HScroll1 = platform::designScrollBar(this, Qt::Horizontal, QRect(1680, 4080, 1095, 255), {0, 10, 1, 3, 8});
+    Label14->setObjectName(QStringLiteral("Label14"));
+    Label15->setObjectName(QStringLiteral("Label15"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Label16->setObjectName(QStringLiteral("Label16"));
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    // the chart covers the block only while it is shown, and the block is hidden then
+    Ausgabe->raise();
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    HScroll1->setChangeHandler([this] { HScroll1_Change(); });
+}
+
+void TavoniPanel::playLevelTone(std::int32_t level, std::int32_t sampleCount)
+{
+    m_frequency = LevelToneFrequency;
+    m_sampleCount = sampleCount;
+    FillStandardFormat(m_format);
+    playTone([&](const QString &path) {
+        SampleChunks chunks;
+        Modtest::MakeToneBoth(10 * level, m_frequency, chunks);
+        ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
+    });
+}
+
+void TavoniPanel::Command1_Click()
+{
+    playLevelTone(10, LevelToneSampleCount);
+}
+
+void TavoniPanel::HScroll1_Change()
+{
+    playLevelTone(HScroll1->value(), FineToneSampleCount);
+}
+
+void TavoniPanel::setLevelBlockVisible(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{Command1, HScroll1, Label14, Label15, Label16})
+        w->setVisible(visible);
+}
+
+void TavoniPanel::Command6_Click()
+{
+    UCHTest::Command6_Click();
+    setLevelBlockVisible(false);
+}
+
+void TavoniPanel::Command4_Click()
+{
+    UCHTest::Command4_Click();
+    setLevelBlockVisible(true);
+}
+
+} // namespace tavoni

@@ -1,0 +1,44 @@
+#include "NestedLoops.h"
+
+#include <vector>
+
+namespace platform::NestedLoops {
+
+namespace {
+int g_depth = 0;
+std::vector<std::function<void()>> &pending()
+{
+    static std::vector<std::function<void()>> work;
+    return work;
+}
+} // namespace
+
+Scope::Scope()
+{
+    ++g_depth;
+}
+
+Scope::~Scope()
+{
+    if (--g_depth > 0)
+        return;
+    std::vector<std::function<void()>> due;
+    due.swap(pending());
+    for (auto &work : due)
+        work();
+}
+
+int depth()
+{
+    return g_depth;
+}
+
+void whenOutside(std::function<void()> work)
+{
+    if (g_depth == 0)
+        work();
+    else
+        pending().push_back(std::move(work));
+}
+
+} // namespace platform::NestedLoops

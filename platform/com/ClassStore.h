@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ControlDescription.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+
+// The per-user class store: an INI file laid out like the classes root ("@" is a key's default
+// value), written by a library's registration, read by hosts.
+namespace com::ClassStore {
+
+// The file in force: $VELMORA_CLASS_STORE, else "Velmora/Classes.ini" in the user's
+// configuration folder. Host and library read the same variable, as each has its own copy of
+// this code.
+QString path();
+
+// Every value that registering `description` from `libraryPath` writes, keyed by its full
+// name ("HKEY_CLASSES_ROOT/CLSID/{…}/InprocServer32/@").
+QList<QPair<QString, QVariant>> entries(const ControlDescription &description, const QString &libraryPath);
+
+// All or nothing; SELFREG_E_CLASS when the store cannot be written.
+HResult registerClass(const ControlDescription &description, const QString &libraryPath);
+// Removes exactly the registered keys; succeeds when nothing was registered.
+HResult unregisterClass(const ControlDescription &description);
+
+// Look-ups for a host: the class of a ProgID, and the library that serves a class.
+bool classOfProgId(const QString &progId, Guid &clsid);
+QString libraryOfClass(const Guid &clsid);
+
+} // namespace com::ClassStore
