@@ -1,6 +1,6 @@
 #include "ControlFont.h"
 
-#include <QWidget>
+#include <QLabel>
 
 namespace platform {
 
@@ -13,6 +13,18 @@ void setControlFont(QWidget *control, double points, bool bold, const QString &f
     font.setPointSizeF(points);
     font.setBold(bold);
     control->setFont(font);
+}
+
+void shrinkFontToWidth(QLabel *label, int width)
+{
+    constexpr double SmallestPoints = 6;
+    constexpr double Step = 0.25;
+    label->resize(width, label->height());
+    QFont font = label->font();
+    while (label->sizeHint().width() > width && font.pointSizeF() - Step >= SmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - Step);
+        label->setFont(font);
+    }
 }
 
 } // namespace platform
