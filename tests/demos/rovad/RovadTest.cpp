@@ -147,6 +147,10 @@ TEST_F(Rovad, StartsWithTheDesignValues)
     EXPECT_FALSE(panel.Ausgabe1->surface().primitives().isEmpty());
     EXPECT_EQ(panel.Ausgabe2->surface().primitives().size(), 2 + 15 * 2);
     EXPECT_EQ(panel.size(), QSize(659, 504));
+    // the captions before the frequency box and the duration bar keep their layout's width
+    EXPECT_EQ(panel.Label16->width(), 137);
+    EXPECT_LE(panel.Label16->sizeHint().width(), 137);
+    EXPECT_LE(panel.Label17->sizeHint().width(), panel.Label17->width());
 }
 
 TEST_F(Rovad, PlayOpensPlaysAndClosesTheDevice)
