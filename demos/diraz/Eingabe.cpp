@@ -5,6 +5,7 @@
 #include "SineSettings.h"
 #include "modSine.h"
 
+#include "platform/BoxLabel.h"
 #include "platform/DesignControls.h"
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
@@ -33,18 +34,6 @@ constexpr int ClientWidth = 7590;
 constexpr int ClientHeight = 4950;
 constexpr double AxisLabelPoints = 9.75;
 
-// A label inside the picture box, placed from the box's inner corner.
-QLabel *boxLabel(const QString &caption, platform::PictureBox *box, int left, int top, int width, int height)
-{
-    QLabel *l = designLabel(box, caption, QRect(left, top, width, height));
-    l->move(l->pos() + box->contentsRect().topLeft());
-    QFont font = l->font();
-    font.setPointSizeF(AxisLabelPoints);
-    l->setFont(font);
-    l->hide();
-    return l;
-}
-
 } // namespace
 
 namespace diraz {
@@ -53,12 +42,7 @@ Eingabe::Eingabe(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    setWindowTitle(QStringLiteral("Sinusschwingung"));
-    platform::useDesignFont(*this);
-    auto *area = new QWidget(this);
-    area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
-    setCentralWidget(area);
-    createControls(area);
+    createControls(demos::makeClientArea(*this, QStringLiteral("Sinusschwingung"), ClientWidth, ClientHeight));
     m_frame.buildMenus(*this);
     // design values are in place before any handler can see them
     connectHandlers();
@@ -83,8 +67,8 @@ void Eingabe::createControls(QWidget *area)
 
     Ausgabe = new platform::PictureBox(area);
     setTwipsGeometry(Ausgabe, 1680, 240, 5415, 3135);
-    Label4 = boxLabel(QStringLiteral("A"), Ausgabe, 240, 120, 255, 255);
-    Label3 = boxLabel(QStringLiteral("t"), Ausgabe, 4920, 1320, 135, 255);
+    Label4 = platform::designBoxLabel(Ausgabe, QStringLiteral("A"), QRect(240, 120, 255, 255), AxisLabelPoints);
+    Label3 = platform::designBoxLabel(Ausgabe, QStringLiteral("t"), QRect(4920, 1320, 135, 255), AxisLabelPoints);
 
     // the arrows step by 10 Hz, a click beside the thumb by 5 Hz
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(1800, 3480, 4695, 255), {0, 20000, 10, 5, 500});

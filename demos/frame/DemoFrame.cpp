@@ -8,8 +8,10 @@
 #include "common/ModFiles.h"
 #include "common/TonePath.h"
 #include "common/frmAbout.h"
+#include "platform/DesignControls.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -28,6 +30,16 @@ namespace {
 const QString WaveFilter = QStringLiteral("Wave");
 const QString SettingsFilter = QStringLiteral("Set");
 } // namespace
+
+QWidget *makeClientArea(QMainWindow &window, const QString &caption, int widthTwips, int heightTwips)
+{
+    window.setWindowTitle(caption);
+    platform::useDesignFont(window);
+    auto *area = new QWidget(&window);
+    area->setFixedSize(platform::twipsToPixels(widthTwips), platform::twipsToPixels(heightTwips));
+    window.setCentralWidget(area);
+    return area;
+}
 
 DemoFrame::DemoFrame(const DemoDescription &description, ProgramInfo program, DemoWindow &window)
     : m_description(description)

@@ -8,10 +8,16 @@
 
 class QMainWindow;
 class QMenuBar;
+class QString;
+class QWidget;
 
 namespace demos {
 
 class DemoWindow;
+
+// The window's caption and design font, and its client area of the layout's size in twips, on
+// which the window places its controls.
+QWidget *makeClientArea(QMainWindow &window, const QString &caption, int widthTwips, int heightTwips);
 
 // Play, export, settings, menus, quit, About and web page, shared by the demonstration
 // windows. The window forwards its buttons and menu commands here.

@@ -2,6 +2,7 @@
 
 #include "platform/Convert.h"
 #include "platform/TextBox.h"
+#include "platform/Twips.h"
 
 namespace demos {
 
@@ -14,6 +15,18 @@ const QColor DarkGreyGround(0x40, 0x40, 0x40);
 void styleReadOut(platform::TextBox &box, ReadOutGround ground)
 {
     box.setColors(ReadOutText, ground == ReadOutGround::Black ? BlackGround : DarkGreyGround);
+}
+
+platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,
+                                 const QString &toolTip)
+{
+    auto *box = new platform::TextBox(parent);
+    platform::setTwipsGeometry(box, twips.x(), twips.y(), twips.width(), twips.height());
+    box->setText(text);
+    styleReadOut(*box, ground);
+    box->setLocked(true);
+    box->setToolTip(toolTip);
+    return box;
 }
 
 QString valueText(double value)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
+
+class QWidget;
 
 namespace platform {
 class TextBox;
@@ -13,6 +16,10 @@ enum class ReadOutGround { Black, DarkGrey };
 
 // Green figures on a dark ground, as every slider's read-out shows them.
 void styleReadOut(platform::TextBox &box, ReadOutGround ground);
+
+// A locked read-out placed in twips, showing `text`.
+platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,
+                                 const QString &toolTip = QString());
 
 // A value as a read-out shows it: the user's decimal separator, no thousands separator ("500").
 QString valueText(double value);

@@ -1,0 +1,70 @@
+#include "Form1.h"
+
+#include "KlangPanel.h"
+#include "KlangSettings.h"
+#include "RovadInfo.h"
+
+#include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace rovad {
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+    , m_frame(description(), programInfo(), *this)
+{
+    QWidget *area =
+        demos::makeClientArea(*this, QStringLiteral("Klangerzeugung"), KlangPanel::DesignWidth, KlangPanel::DesignHeight);
+    panel = new KlangPanel(area);
+    Command1 = new QPushButton(QStringLiteral("Beenden"), area);
+    platform::setTwipsGeometry(Command1, 7680, 3480, 1575, 375);
+    m_frame.buildMenus(*this);
+    panel->setPlayHandler([this] { m_frame.play(); });
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::Command1_Click()
+{
+    close();
+}
+
+platform::MMControl &Form1::multimediaControl()
+{
+    return panel->MMControl1;
+}
+
+void Form1::makeSoundFile(const QString &path)
+{
+    panel->MakeWaveFile(path);
+}
+
+QByteArray Form1::settingsRecord() const
+{
+    KlangSettings settings;
+    for (std::size_t i = 0; i < settings.amplitudes.size(); ++i)
+        settings.amplitudes[i] = std::int16_t(panel->VScroll1[i]->value());
+    settings.text = panel->Text16->text();
+    settings.duration = std::int16_t(panel->HScroll1->value());
+    return settings.record();
+}
+
+void Form1::applySettings(demos::SettingsReader &record)
+{
+    const KlangSettings settings = KlangSettings::read(record);
+    for (std::size_t i = 0; i < settings.amplitudes.size(); ++i)
+        panel->VScroll1[i]->setValue(settings.amplitudes[i]);
+    panel->HScroll1->setValue(settings.duration);
+    panel->Text16->setText(settings.text);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    m_frame.unload();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace rovad

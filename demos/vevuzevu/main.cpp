@@ -1,0 +1,15 @@
+#include "CSpektrum.h"
+#include "VevuzevuInfo.h"
+
+#include "common/ProgramStart.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    StartProgram(vevuzevu::programInfo());
+    vevuzevu::CSpektrum window;
+    window.show();
+    return app.exec();
+}
