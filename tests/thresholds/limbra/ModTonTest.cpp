@@ -79,10 +79,3 @@ TEST(ModTon, RefusesOnlySamplesBeyondSixteenBits)
     EXPECT_THROW(ModTon::MakeThresholdTone(64, 40, 30, 50, chunks), SynthesisError);
     EXPECT_NO_THROW(ModTon::MakeThresholdTone(10, 40, 30, 50, chunks));
 }
-
-TEST(ModTon, CalibrationToneIsTheAudiometryRoutine)
-{
-    void (*const modTon)(const std::int32_t &, const float &, SampleChunks &) = &ModTon::MakeToneBoth;
-    void (*const modtest)(const std::int32_t &, const float &, SampleChunks &) = &Modtest::MakeToneBoth;
-    EXPECT_EQ(modTon, modtest);
-}
