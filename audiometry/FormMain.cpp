@@ -65,8 +65,10 @@ void FormMain::Form_Load()
         m_options.calibrateAtStart();
     if (m_options.centred) {
         adjustSize();
+        // the frame is what is centred, and its margins are known once the window exists
+        create();
         if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+            move(pos() + screen->availableGeometry().center() - frameGeometry().center());
     }
     show();
     if (m_options.calibrateAtStart)

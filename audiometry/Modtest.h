@@ -16,4 +16,9 @@ void MakeToneLeft(const std::int32_t &A, const float &N, const float &v, const f
 // A × sin(ωn) on both channels.
 void MakeToneBoth(const std::int32_t &A, const float &f, SampleChunks &chunks);
 
+enum class Channels { Left, Right, Both };
+// 10^((N + v) / 20) × A × sin(ωn) on the given channels, zeros on the other: the one formula of
+// every level tone, one ear or both.
+void MakeLevelTone(Channels channels, std::int32_t A, float N, float v, float f, SampleChunks &chunks);
+
 } // namespace Modtest

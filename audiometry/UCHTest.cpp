@@ -40,10 +40,7 @@ void setPointSize(QLabel *label, double points, bool bold = false)
 
 QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setToolTip(tip);
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
+    return platform::designButton(parent, caption, tip, QRect(left, top, width, height));
 }
 
 QString frequencyText(int i)
@@ -134,27 +131,17 @@ void UCHTest::createBars(Ear ear)
     auto &bars = ear == Ear::Right ? m_rVScroll : m_lVScroll;
     auto &buttons = ear == Ear::Right ? m_rCm : m_lCm;
     for (int i = 1; i <= Bars; ++i) {
-        auto *bar = new platform::ScrollBar(Qt::Vertical, this);
-        bar->setRange(m_options.barTops.at(std::size_t(i)), BarBottom);
-        bar->setSmallChange(1);
-        bar->setLargeChange(3);
-        bar->setValue(BarDesignValue);
         // only the current frequency's bar and button are ever shown, on the places of bar 1's
-        if (i == 1)
-            setTwipsGeometry(bar, 4080, 1440, 375, 2655);
-        else
-            setTwipsGeometry(bar, 4080 + 120 * i, 0, 120, 120);
+        const QRect place = i == 1 ? QRect(4080, 1440, 375, 2655) : QRect(4080 + 120 * i, 0, 120, 120);
+        auto *bar = platform::designScrollBar(this, Qt::Vertical, place,
+                                              LevelBars::design(m_options.barTops.at(std::size_t(i))));
         bar->hide();
         bar->setEnabled(false);
         bar->setChangeHandler([this, ear, i] { VScroll_Change(ear, i); });
         bar->setObjectName(QStringLiteral("%1VScroll%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));
         bars[std::size_t(i)] = bar;
 
-        QString tip;
-        if (ear == Ear::Right)
-            tip = i == 3 ? QStringLiteral("aktuellen Weret bestätigen")
-                : i == 5 ? QStringLiteral("aktuellen wert bestätigen")
-                         : QStringLiteral("aktuellen Wert bestätigen");
+        const QString tip = ear == Ear::Right ? LevelBars::okToolTip(i) : QString();
         QPushButton *ok = i == 1 ? button(QStringLiteral("OK"), tip, this, 3240, 2400, 615, 375)
                                  : button(QStringLiteral("OK"), tip, this, 3240 + 120 * i, 0, 120, 120);
         ok->setObjectName(QStringLiteral("%1Cm%2").arg(ear == Ear::Right ? 'r' : 'l').arg(i));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LevelBars.h"
 #include "PanelOptions.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -26,11 +27,8 @@ public:
     using LevelSource = std::function<std::int32_t()>;
     enum class Ear { Right, Left };
 
-    static constexpr int Bars = 11;
-    // Bar value at the top end: no tone louder than 54 dB.
-    static constexpr std::array<int, Bars + 1> BarTop{0, 14, 29, 40, 48, 51, 54, 59, 58, 54, 40, 44};
-    static constexpr int BarBottom = -10;
-    static constexpr int BarDesignValue = -5;
+    static constexpr int Bars = LevelBars::Bars;
+    static constexpr auto BarTop = LevelBars::Top;
     static constexpr std::int32_t ToneSampleCount = 44100;
 
     explicit UCHTest(PanelOptions options, QWidget *parent = nullptr);

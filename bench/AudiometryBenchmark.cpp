@@ -1,19 +1,11 @@
 #include "audiometry/Audiogram.h"
 #include "audiometry/UCHTest.h"
 #include "platform/ScrollBar.h"
-#include "platform/Services.h"
+#include "SilentServices.h"
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
-
-// Services that play nothing, so only the handler's own work is timed.
-class SilentServices : public platform::Services {
-public:
-    void setMousePointer(platform::MousePointer) override {}
-    void multimediaWrite(const platform::MMControl &, platform::MciProperty, const QVariant &) override {}
-};
 
 // One level bar change: synthesis, "dummy.wav" written and deleted, the panel's bookkeeping.
 void BarChangeWithoutPlayback(benchmark::State &state)

@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -34,6 +35,14 @@ QLabel *designLabel(QWidget *parent, const QString &caption, QRect twips)
     setTwipsGeometry(label, twips.x(), twips.y(), twips.width(), twips.height());
     fitToText(label);
     return label;
+}
+
+QPushButton *designButton(QWidget *parent, const QString &caption, const QString &toolTip, QRect twips)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setToolTip(toolTip);
+    setTwipsGeometry(button, twips.x(), twips.y(), twips.width(), twips.height());
+    return button;
 }
 
 void fitToText(QLabel *label)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace platform {
@@ -25,6 +26,7 @@ struct ScrollBarDesign {
 ScrollBar *designScrollBar(QWidget *parent, Qt::Orientation orientation, QRect twips,
                             const ScrollBarDesign &design);
 QLabel *designLabel(QWidget *parent, const QString &caption, QRect twips);
+QPushButton *designButton(QWidget *parent, const QString &caption, const QString &toolTip, QRect twips);
 
 // The forms' standard font size, which the layouts' captions and places are made for.
 inline constexpr double DesignFontPoints = 8.25;

@@ -6,7 +6,10 @@
 #include "support/WaveBytes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
@@ -60,6 +63,41 @@ void whenModal(std::function<void(QWidget *page)> step)
             QTimer::singleShot(1, [again] { (*again)(); });
     };
     QTimer::singleShot(0, [poll] { (*poll)(); });
+}
+
+ModalTexts textsOfModal(const std::function<void()> &open)
+{
+    ModalTexts seen;
+    whenModal([&seen](QWidget *dialog) {
+        seen.title = dialog->windowTitle();
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            seen.texts.append(label->text());
+        dialog->close();
+    });
+    open();
+    return seen;
+}
+
+QImage pageOverWindow(QWidget &window, QWidget &page)
+{
+    QImage picture = window.grab().toImage();
+    const QImage inside = page.grab().toImage();
+    const QPoint at = page.geometry().topLeft() - window.geometry().topLeft();
+    QPainter painter(&picture);
+    painter.fillRect(QRect(at - QPoint(1, 21), inside.size() + QSize(2, 22)), QColor(60, 60, 90));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(at - QPoint(-6, 20), QSize(inside.width(), 18)), Qt::AlignVCenter, page.windowTitle());
+    painter.drawImage(at, inside);
+    return picture;
+}
+
+QString saveScreenshot(const QImage &image, const QString &name)
+{
+    const QString folder = QStringLiteral(VELMORA_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + "/" + name;
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+    return path;
 }
 
 std::vector<std::int16_t> channel(const QByteArray &file, int which)

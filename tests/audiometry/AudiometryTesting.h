@@ -3,6 +3,8 @@
 #include "support/RecordingServices.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QStringList>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,20 @@ private:
 // Runs `step` on the modal page once one is shown. A page still open ten seconds into a test is
 // closed, with a failure, by the fixture, so that no test can hang.
 void whenModal(std::function<void(QWidget *page)> step);
+
+// The caption and label texts of the modal dialog that `open` shows, which is then closed.
+struct ModalTexts {
+    QString title;
+    QStringList texts;
+};
+ModalTexts textsOfModal(const std::function<void()> &open);
+
+// The window's picture with the modal page drawn over it at its place, framed as a window
+// manager would frame it.
+QImage pageOverWindow(QWidget &window, QWidget &page);
+
+// Saves a picture for a person to look at in the screenshot folder; returns its path.
+QString saveScreenshot(const QImage &image, const QString &name);
 
 // The samples of one channel (0 left, 1 right) of a played file, behind its 44-byte header.
 std::vector<std::int16_t> channel(const QByteArray &file, int which);

@@ -11,8 +11,6 @@
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 
-#include <QDir>
-#include <QPainter>
 #include <QPushButton>
 
 using namespace audiometry_testing;
@@ -25,15 +23,6 @@ class Screens : public AudiometryTest {
 protected:
     UCHTest *panel = new UCHTest(CalibrationPages::referenceAmplitude);
     FormMain window{Zezevav::windowOptions(), panel};
-
-    static QString save(const QImage &image, const QString &name)
-    {
-        const QString folder = QStringLiteral(VELMORA_SCREENSHOT_DIR);
-        QDir().mkpath(folder);
-        const QString path = folder + "/" + name;
-        EXPECT_TRUE(image.save(path)) << path.toStdString();
-        return path;
-    }
 };
 
 } // namespace
@@ -42,21 +31,13 @@ TEST_F(Screens, MainWindowWithTheWizardOverIt)
 {
     QImage picture;
     whenModal([&](QWidget *page) {
-        picture = window.grab().toImage();
-        // the page as a window manager would frame it, at its place over the main window
-        const QImage inside = page->grab().toImage();
-        const QPoint at = page->geometry().topLeft() - window.geometry().topLeft();
-        QPainter painter(&picture);
-        painter.fillRect(QRect(at - QPoint(1, 21), inside.size() + QSize(2, 22)), QColor(60, 60, 90));
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(at - QPoint(-6, 20), QSize(inside.width(), 18)), Qt::AlignVCenter, page->windowTitle());
-        painter.drawImage(at, inside);
-        save(page->grab().toImage(), "zezevav-wizard-page1.png");
+        picture = pageOverWindow(window, *page);
+        saveScreenshot(page->grab().toImage(), "zezevav-wizard-page1.png");
         // the two further pages on the way, then back to the first and cancelled there
         whenModal([&](QWidget *second) {
-            save(second->grab().toImage(), "zezevav-wizard-page2.png");
+            saveScreenshot(second->grab().toImage(), "zezevav-wizard-page2.png");
             whenModal([&](QWidget *third) {
-                save(third->grab().toImage(), "zezevav-wizard-page3.png");
+                saveScreenshot(third->grab().toImage(), "zezevav-wizard-page3.png");
                 whenModal([&](QWidget *) {
                     whenModal([&](QWidget *first) {
                         EXPECT_EQ(first, &DialogPref::instance());
@@ -72,7 +53,7 @@ TEST_F(Screens, MainWindowWithTheWizardOverIt)
     });
     window.Form_Load();
     ASSERT_FALSE(picture.isNull());
-    save(picture, "zezevav-start.png");
+    saveScreenshot(picture, "zezevav-start.png");
     // the wizard lies over the middle of the window
     EXPECT_EQ(picture.size(), window.size());
 }
@@ -90,13 +71,13 @@ TEST_F(Screens, AudiogramAfterACompleteRunWithTheNormalCurve)
             for (int s = 0; s < steps; ++s)
                 panel->VScroll(ear, i)->userAction(QAbstractSlider::SliderSingleStepSub);
             if (ear == Ear::Left && i == 4)
-                save(window.grab().toImage(), "zezevav-left-ear.png");
+                saveScreenshot(window.grab().toImage(), "zezevav-left-ear.png");
             panel->Cm(ear, i)->click();
         }
     }
     panel->Command3->click();
     const QImage picture = window.grab().toImage();
-    save(picture, "zezevav-audiogram.png");
+    saveScreenshot(picture, "zezevav-audiogram.png");
 
     // the right ear's 50 Hz point and the grid as a person sees them
     const QImage chart = panel->Ausgabe->grab().toImage();
