@@ -33,14 +33,11 @@ constexpr int ClientWidth = 7590;
 constexpr int ClientHeight = 4950;
 constexpr double AxisLabelPoints = 9.75;
 
-// A label inside the picture box, placed from the box's inner corner.
-QLabel *boxLabel(const QString &caption, platform::PictureBox *box, int left, int top, int width, int height)
+// An axis caption inside the picture box, shown with the first drawing.
+QLabel *axisLabel(const QString &caption, platform::PictureBox *box, QRect twips)
 {
-    QLabel *l = designLabel(box, caption, QRect(left, top, width, height));
-    l->move(l->pos() + box->contentsRect().topLeft());
-    QFont font = l->font();
-    font.setPointSizeF(AxisLabelPoints);
-    l->setFont(font);
+    QLabel *l = platform::boxLabel(box, caption, twips);
+    platform::useFont(*l, AxisLabelPoints);
     l->hide();
     return l;
 }
@@ -83,8 +80,8 @@ void Eingabe::createControls(QWidget *area)
 
     Ausgabe = new platform::PictureBox(area);
     setTwipsGeometry(Ausgabe, 1680, 240, 5415, 3135);
-    Label4 = boxLabel(QStringLiteral("A"), Ausgabe, 240, 120, 255, 255);
-    Label3 = boxLabel(QStringLiteral("t"), Ausgabe, 4920, 1320, 135, 255);
+    Label4 = axisLabel(QStringLiteral("A"), Ausgabe, QRect(240, 120, 255, 255));
+    Label3 = axisLabel(QStringLiteral("t"), Ausgabe, QRect(4920, 1320, 135, 255));
 
     // the arrows step by 10 Hz, a click beside the thumb by 5 Hz
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(1800, 3480, 4695, 255), {0, 20000, 10, 5, 500});
