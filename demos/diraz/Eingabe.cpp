@@ -23,7 +23,7 @@
 using platform::designLabel;
 using platform::designScrollBar;
 using demos::ReadOutGround;
-using demos::styleReadOut;
+using demos::designReadOut;
 using demos::valueText;
 using platform::setTwipsGeometry;
 
@@ -50,12 +50,7 @@ Eingabe::Eingabe(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    setWindowTitle(QStringLiteral("Sinusschwingung"));
-    platform::useDesignFont(*this);
-    auto *area = new QWidget(this);
-    area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
-    setCentralWidget(area);
-    createControls(area);
+    createControls(demos::createClientArea(*this, QStringLiteral("Sinusschwingung"), ClientWidth, ClientHeight));
     m_frame.buildMenus(*this);
     // design values are in place before any handler can see them
     connectHandlers();
@@ -70,10 +65,7 @@ void Eingabe::createControls(QWidget *area)
     Label1 = designLabel(Frame1, QStringLiteral("Amplitude"), QRect(360 - 120, 240 - 120, 735, 255));
     Label2 = designLabel(Frame1, QStringLiteral("Frequenz [Hz]"), QRect(1800 - 120, 3840 - 120, 1095, 255));
 
-    Text2 = new platform::TextBox(area);
-    setTwipsGeometry(Text2, 1320, 240, 255, 285);
-    Text2->setText(QStringLiteral("0"));
-    styleReadOut(*Text2, ReadOutGround::DarkGrey);
+    Text2 = designReadOut(area, QRect(1320, 240, 255, 285), QStringLiteral("0"), ReadOutGround::DarkGrey);
     Text2->setLocked(true);
 
     VScroll1 = designScrollBar(area, Qt::Vertical, QRect(1320, 480, 255, 2895), {9, 0, 1, 2, 5});
@@ -86,20 +78,14 @@ void Eingabe::createControls(QWidget *area)
     // the arrows step by 10 Hz, a click beside the thumb by 5 Hz
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(1800, 3480, 4695, 255), {0, 20000, 10, 5, 500});
 
-    Text1 = new platform::TextBox(area);
-    setTwipsGeometry(Text1, 6480, 3480, 615, 285);
-    Text1->setText(QStringLiteral("0"));
-    styleReadOut(*Text1, ReadOutGround::DarkGrey);
+    Text1 = designReadOut(area, QRect(6480, 3480, 615, 285), QStringLiteral("0"), ReadOutGround::DarkGrey);
 
     Label6 = designLabel(area, QStringLiteral("Hz"), QRect(7200, 3480, 255, 255));
     Label5 = designLabel(area, QStringLiteral("Dauer in Sekunden"), QRect(1800, 4320, 1455, 255));
 
     HScroll2 = designScrollBar(area, Qt::Horizontal, QRect(1800, 4560, 1095, 255), {1, 9, 1, 1, 5});
 
-    Text3 = new platform::TextBox(area);
-    setTwipsGeometry(Text3, 2880, 4560, 375, 285);
-    Text3->setText(QStringLiteral("5"));
-    styleReadOut(*Text3, ReadOutGround::Black);
+    Text3 = designReadOut(area, QRect(2880, 4560, 375, 285), QStringLiteral("5"), ReadOutGround::Black);
     Text3->setLocked(true);
     Text3->setToolTip(QStringLiteral("Anzeige der Dauer des Hörbeispiels"));
 
