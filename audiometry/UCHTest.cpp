@@ -31,10 +31,7 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top, int width
 
 void setPointSize(QLabel *label, double points, bool bold = false)
 {
-    QFont font = label->font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    label->setFont(font);
+    platform::useFont(*label, points, bold);
     platform::fitToText(label);
 }
 

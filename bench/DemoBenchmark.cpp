@@ -1,14 +1,11 @@
+#include "DemoToneToFile.h"
 #include "demos/diraz/Eingabe.h"
 #include "demos/diraz/modSine.h"
-#include "demos/frame/SoundFile.h"
 
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "platform/TempFiles.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QFile>
 
 namespace {
 
@@ -29,14 +26,9 @@ BENCHMARK(DirazSliderRedraw)->Unit(benchmark::kMillisecond);
 // What play does before the device: the longest Diraz tone synthesised and written.
 void DirazLongestToneToFile(benchmark::State &state)
 {
-    const QString path = platform::temporaryFilePath(QStringLiteral("bench-diraz.wav"));
-    WaveFormat format;
-    for (auto _ : state) {
-        demos::writeDemoSound(path, format, 9, [](std::int32_t frames, SampleChunks &chunks) {
-            modSine::MakeSineTone(9.0f, 20000.0f, frames, chunks);
-        });
-        QFile::remove(path);
-    }
+    timeDemoToneToFile(state, QStringLiteral("bench-diraz.wav"), 9, [](std::int32_t frames, SampleChunks &chunks) {
+        modSine::MakeSineTone(9.0f, 20000.0f, frames, chunks);
+    });
 }
 BENCHMARK(DirazLongestToneToFile)->Unit(benchmark::kMillisecond);
 

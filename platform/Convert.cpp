@@ -26,7 +26,12 @@ QString shortestText(T value, int maxDigits, const QLocale &locale)
         if (back == value)
             break;
     }
-    const QByteArray scientific = QByteArray::number(double(value), 'e', digits - 1);
+    QByteArray scientific = QByteArray::number(double(value), 'e', digits - 1);
+    // a value that needs more digits than shown still loses its trailing zeros (0.1 + 0.2: "0,3")
+    while (digits > 1 && scientific.at(scientific.indexOf('e') - 1) == '0') {
+        --digits;
+        scientific = QByteArray::number(double(value), 'e', digits - 1);
+    }
     const int exponent = scientific.mid(scientific.indexOf('e') + 1).toInt();
 
     QString text;

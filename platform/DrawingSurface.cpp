@@ -50,6 +50,12 @@ void DrawingSurface::clear()
     changed();
 }
 
+void DrawingSurface::setBackground(QColor color)
+{
+    m_background = color;
+    clear();
+}
+
 void DrawingSurface::covered()
 {
     if (!m_persistent)

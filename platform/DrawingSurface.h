@@ -45,6 +45,9 @@ public:
     double scaleHeight() const { return m_height; }  // negative when y grows upwards
 
     void clear();
+    // The ground that clearing leaves; changing it clears.
+    void setBackground(QColor color);
+    QColor background() const { return m_background; }
     void setPersistent(bool on) { m_persistent = on; }
     bool persistent() const { return m_persistent; }
     // A non-persistent picture is gone once the area has been covered.

@@ -17,6 +17,8 @@ public:
     const DrawingSurface &surface() const { return m_surface; }
     // The inner size in pixels, as drawing code reads it.
     QSize innerSize() const;
+    // White unless set; setting it clears the picture.
+    void setGroundColor(QColor color) { m_surface.setBackground(color); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

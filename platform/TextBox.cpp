@@ -1,14 +1,43 @@
 #include "TextBox.h"
 
+#include <QValidator>
+
 namespace platform {
+
+namespace {
+
+// Qt validates assignments and edits alike; the box tells which is which.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(std::function<bool(qsizetype)> refuses, QObject *parent)
+        : QValidator(parent)
+        , m_refuses(std::move(refuses))
+    {
+    }
+
+    State validate(QString &input, int &) const override { return m_refuses(input.size()) ? Invalid : Acceptable; }
+
+private:
+    std::function<bool(qsizetype)> m_refuses;
+};
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
+        m_lastLength = int(text().size());
         if (m_onChange)
             m_onChange();
     });
+}
+
+void TextBox::setText(const QString &text)
+{
+    m_assigning = true;
+    QLineEdit::setText(text);
+    m_assigning = false;
 }
 
 void TextBox::setColors(QColor text, QColor ground)
@@ -17,6 +46,23 @@ void TextBox::setColors(QColor text, QColor ground)
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Base, ground);
     setPalette(palette);
+}
+
+void TextBox::setTypingLimit(int characters)
+{
+    m_typingLimit = characters;
+    m_lastLength = int(text().size());
+    delete validator();
+    if (characters <= 0) {
+        setValidator(nullptr);
+        return;
+    }
+    // an edit may not grow the text past the limit; shortening an assigned longer text may
+    setValidator(new TypingLimit(
+        [this](qsizetype length) {
+            return !m_assigning && length > m_typingLimit && length > m_lastLength;
+        },
+        this));
 }
 
 } // namespace platform

@@ -5,7 +5,6 @@
 #include "SineSettings.h"
 #include "modSine.h"
 
-#include "platform/BoxLabel.h"
 #include "platform/DesignControls.h"
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
@@ -24,7 +23,8 @@
 using platform::designLabel;
 using platform::designScrollBar;
 using demos::ReadOutGround;
-using demos::styleReadOut;
+using demos::designReadOut;
+using demos::lockedReadOut;
 using demos::valueText;
 using platform::setTwipsGeometry;
 
@@ -57,11 +57,7 @@ void Eingabe::createControls(QWidget *area)
     Label1 = designLabel(Frame1, QStringLiteral("Amplitude"), QRect(360 - 120, 240 - 120, 735, 255));
     Label2 = designLabel(Frame1, QStringLiteral("Frequenz [Hz]"), QRect(1800 - 120, 3840 - 120, 1095, 255));
 
-    Text2 = new platform::TextBox(area);
-    setTwipsGeometry(Text2, 1320, 240, 255, 285);
-    Text2->setText(QStringLiteral("0"));
-    styleReadOut(*Text2, ReadOutGround::DarkGrey);
-    Text2->setLocked(true);
+    Text2 = lockedReadOut(area, QRect(1320, 240, 255, 285), QStringLiteral("0"), ReadOutGround::DarkGrey);
 
     VScroll1 = designScrollBar(area, Qt::Vertical, QRect(1320, 480, 255, 2895), {9, 0, 1, 2, 5});
 
@@ -73,22 +69,15 @@ void Eingabe::createControls(QWidget *area)
     // the arrows step by 10 Hz, a click beside the thumb by 5 Hz
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(1800, 3480, 4695, 255), {0, 20000, 10, 5, 500});
 
-    Text1 = new platform::TextBox(area);
-    setTwipsGeometry(Text1, 6480, 3480, 615, 285);
-    Text1->setText(QStringLiteral("0"));
-    styleReadOut(*Text1, ReadOutGround::DarkGrey);
+    Text1 = designReadOut(area, QRect(6480, 3480, 615, 285), QStringLiteral("0"), ReadOutGround::DarkGrey);
 
     Label6 = designLabel(area, QStringLiteral("Hz"), QRect(7200, 3480, 255, 255));
     Label5 = designLabel(area, QStringLiteral("Dauer in Sekunden"), QRect(1800, 4320, 1455, 255));
 
     HScroll2 = designScrollBar(area, Qt::Horizontal, QRect(1800, 4560, 1095, 255), {1, 9, 1, 1, 5});
 
-    Text3 = new platform::TextBox(area);
-    setTwipsGeometry(Text3, 2880, 4560, 375, 285);
-    Text3->setText(QStringLiteral("5"));
-    styleReadOut(*Text3, ReadOutGround::Black);
-    Text3->setLocked(true);
-    Text3->setToolTip(QStringLiteral("Anzeige der Dauer des Hörbeispiels"));
+    Text3 = lockedReadOut(area, QRect(2880, 4560, 375, 285), QStringLiteral("5"), ReadOutGround::Black,
+                          QStringLiteral("Anzeige der Dauer des Hörbeispiels"));
 
     Command1 = new QPushButton(QStringLiteral("Wiedergabe"), area);
     setTwipsGeometry(Command1, 4800, 4440, 1215, 375);

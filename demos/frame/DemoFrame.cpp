@@ -64,8 +64,19 @@ void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
         services().setMousePointer(MousePointer::Default);
 }
 
+bool DemoFrame::refused(DemoWindow::Use use)
+{
+    const QString reason = m_window.refusal(use);
+    if (reason.isEmpty())
+        return false;
+    services().messageBox({reason, QString(), MessageIcon::Exclamation});
+    return true;
+}
+
 void DemoFrame::play()
 {
+    if (refused(DemoWindow::Use::Sound))
+        return;
     const PlayVariant &variant = m_description.play;
     TonePath::play(m_window.multimediaControl(), TonePath::Policy{variant.sequence, variant.pointer},
                    [&](const QString &path) {
@@ -77,6 +88,8 @@ void DemoFrame::play()
 
 void DemoFrame::exportWave()
 {
+    if (refused(DemoWindow::Use::Sound))
+        return;
     const QString path = ModFiles::ShowSaveDialog(WaveFilter, QString(), QStringLiteral("Als Wave-Datei speichern..."));
     if (path.isEmpty())
         return;
@@ -86,6 +99,8 @@ void DemoFrame::exportWave()
 
 void DemoFrame::saveSettings()
 {
+    if (refused(DemoWindow::Use::Settings))
+        return;
     const QString path =
         ModFiles::ShowSaveDialog(SettingsFilter, QString(), QStringLiteral("Aktuelle Einstellungen speichern..."));
     if (path.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DemoDescription.h"
+#include "DemoWindow.h"
 
 #include "common/ProgramInfo.h"
 
@@ -41,6 +42,8 @@ public:
     static const QString InvalidSettingsMessage;
 
 private:
+    // Tells the user why the window refuses `use`; true when it does.
+    bool refused(DemoWindow::Use use);
     // Runs `work` under the hourglass; a failure is reported in a German message naming the
     // file and the reason, with the pointer restored, and the program carries on.
     void busy(bool hourglass, const std::function<void()> &work);

@@ -19,6 +19,9 @@ class DemoWindow {
 public:
     virtual ~DemoWindow() = default;
 
+    // What the current settings are about to be used for.
+    enum class Use { Sound, Settings };
+
     virtual QWidget *windowWidget() = 0;
     virtual platform::MMControl &multimediaControl() = 0;
 
@@ -26,6 +29,10 @@ public:
     virtual void makeSoundFile(const QString &path) = 0;
     // Programs that show the sound they are about to play draw it anew here.
     virtual void redrawForPlay() {}
+
+    // Why the current settings cannot serve `use`, in words for the user; empty when they can.
+    // A refused action shows this and touches nothing.
+    virtual QString refusal(Use) const { return {}; }
 
     // The record of the current control values, in the record's field order.
     virtual QByteArray settingsRecord() const = 0;

@@ -1,6 +1,7 @@
 #include "ReadOut.h"
 
 #include "platform/Convert.h"
+#include "platform/DesignControls.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -24,8 +25,15 @@ platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &te
     platform::setTwipsGeometry(box, twips.x(), twips.y(), twips.width(), twips.height());
     box->setText(text);
     styleReadOut(*box, ground);
-    box->setLocked(true);
     box->setToolTip(toolTip);
+    return box;
+}
+
+platform::TextBox *lockedReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,
+                                 const QString &toolTip)
+{
+    platform::TextBox *box = designReadOut(parent, twips, text, ground, toolTip);
+    box->setLocked(true);
     return box;
 }
 

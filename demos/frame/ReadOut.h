@@ -17,8 +17,11 @@ enum class ReadOutGround { Black, DarkGrey };
 // Green figures on a dark ground, as every slider's read-out shows them.
 void styleReadOut(platform::TextBox &box, ReadOutGround ground);
 
-// A locked read-out placed in twips, showing `text`.
+// A read-out placed in twips, showing `text`; the user may type into it.
 platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,
+                                 const QString &toolTip = QString());
+// The same for a read-out only the program writes.
+platform::TextBox *lockedReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,
                                  const QString &toolTip = QString());
 
 // A value as a read-out shows it: the user's decimal separator, no thousands separator ("500").

@@ -4,6 +4,7 @@
 #include "KlangSettings.h"
 #include "RovadInfo.h"
 
+#include "platform/DesignControls.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"

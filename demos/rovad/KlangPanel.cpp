@@ -6,7 +6,6 @@
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
 #include "platform/Convert.h"
-#include "platform/ControlFont.h"
 #include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -18,12 +17,11 @@
 
 #include <stdexcept>
 
-using demos::designReadOut;
+using demos::lockedReadOut;
 using demos::ReadOutGround;
 using demos::valueText;
 using platform::designLabel;
 using platform::designScrollBar;
-using platform::setControlFont;
 using platform::setTwipsGeometry;
 
 namespace {
@@ -68,16 +66,16 @@ void KlangPanel::createControls()
     for (int i = 0; i < 15; ++i) {
         const std::size_t k = std::size_t(i);
         const int left = HarmonicLeft + HarmonicSpacing * i;
-        Text1[k] = designReadOut(this, QRect(left, 120, 495, 285), QStringLiteral("0"), ReadOutGround::Black);
-        setControlFont(Text1[k], ReadOutPoints, true);
+        Text1[k] = lockedReadOut(this, QRect(left, 120, 495, 285), QStringLiteral("0"), ReadOutGround::Black);
+        platform::useFont(*Text1[k], ReadOutPoints, true);
         VScroll1[k] = designScrollBar(this, Qt::Vertical, QRect(left, 480, 375, 2535), {100, 0, 1, 10, 0});
         Label1to15[k] = designLabel(this, QString::fromLatin1(HarmonicCaptions[i]), QRect(left, 3120, 375, 255));
-        setControlFont(Label1to15[k], ReadOutPoints, false, Arial);
+        platform::useFont(*Label1to15[k], ReadOutPoints, false, Arial);
         platform::fitToText(Label1to15[k]);
     }
 
     Label16 = designLabel(this, QStringLiteral("Grundfrequenz f0 in Hz:"), QRect(240, 3600, 2055, 255));
-    setControlFont(Label16, CaptionPoints, true, Arial);
+    platform::useFont(*Label16, CaptionPoints, true, Arial);
     platform::shrinkFontToWidth(Label16, platform::twipsToPixels(2055));
     Text16 = new platform::TextBox(this);
     setTwipsGeometry(Text16, 2400, 3600, 495, 285);
@@ -86,13 +84,13 @@ void KlangPanel::createControls()
     Text16->setToolTip(QStringLiteral("Frequenz der 1. Harmonischen"));
 
     Label17 = designLabel(this, QStringLiteral("Dauer in sec."), QRect(3240, 3600, 1215, 255));
-    setControlFont(Label17, CaptionPoints, true, Arial);
+    platform::useFont(*Label17, CaptionPoints, true, Arial);
     platform::shrinkFontToWidth(Label17, platform::twipsToPixels(1215));
     HScroll1 = designScrollBar(this, Qt::Horizontal, QRect(4440, 3600, 855, 255), {2, 10, 1, 1, 3});
-    Text17 = designReadOut(this, QRect(5400, 3600, 375, 285), QStringLiteral("3"), ReadOutGround::Black,
+    Text17 = lockedReadOut(this, QRect(5400, 3600, 375, 285), QStringLiteral("3"), ReadOutGround::Black,
                            QStringLiteral("max. 10 Sekunden"));
     Text17->setMaxLength(2);
-    setControlFont(Text17, CaptionPoints, true, Arial);
+    platform::useFont(*Text17, CaptionPoints, true, Arial);
 
     Command2 = new QPushButton(QStringLiteral("Wiedergabe"), this);
     setTwipsGeometry(Command2, 6000, 3480, 1575, 375);

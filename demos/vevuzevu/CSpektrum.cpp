@@ -6,8 +6,6 @@
 
 #include "demos/frame/ReadOut.h"
 #include "demos/frame/SoundFile.h"
-#include "platform/BoxLabel.h"
-#include "platform/ControlFont.h"
 #include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -19,7 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using demos::designReadOut;
+using demos::lockedReadOut;
 using demos::ReadOutGround;
 using demos::valueText;
 using platform::designLabel;
@@ -71,12 +69,12 @@ void CSpektrum::createControls(QWidget *area)
     for (int i = 0; i < 4; ++i) {
         const int left = HarmonicLeft + HarmonicSpacing * i;
         VScroll1[std::size_t(i)] = designScrollBar(area, Qt::Vertical, QRect(left, 1200, 255, 2895), {100, 0, 1, 1, 0});
-        Text1[std::size_t(i)] = designReadOut(area, QRect(left, 840, 375, 285), QStringLiteral("0"),
+        Text1[std::size_t(i)] = lockedReadOut(area, QRect(left, 840, 375, 285), QStringLiteral("0"),
                                               ReadOutGround::DarkGrey, QString::fromUtf8(AmplitudeTips[i]));
     }
 
     Label1 = designLabel(area, QStringLiteral("Frequenzspektrum"), QRect(3120, 120, 1695, 255));
-    platform::setControlFont(Label1, CaptionPoints);
+    platform::useFont(*Label1, CaptionPoints);
     platform::fitToText(Label1);
     ASpektrum = new platform::PictureBox(area);
     setTwipsGeometry(ASpektrum, 2880, 480, 3495, 3255);
@@ -92,7 +90,7 @@ void CSpektrum::createControls(QWidget *area)
     }
 
     Label2 = designLabel(area, QStringLiteral("Zeitfunktion"), QRect(6600, 120, 1095, 255));
-    platform::setControlFont(Label2, CaptionPoints);
+    platform::useFont(*Label2, CaptionPoints);
     platform::fitToText(Label2);
     AZeit = new platform::PictureBox(area);
     setTwipsGeometry(AZeit, 6480, 480, 3495, 3255);
@@ -101,12 +99,12 @@ void CSpektrum::createControls(QWidget *area)
 
     Label5 = designLabel(area, QStringLiteral("Grundfrequenz f in Hz:"), QRect(2880, 3960, 1695, 255));
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(4680, 3960, 855, 255), {50, 1000, 10, 100, 200});
-    Text6 = designReadOut(area, QRect(5760, 3960, 495, 285), QStringLiteral("200"), ReadOutGround::DarkGrey,
+    Text6 = lockedReadOut(area, QRect(5760, 3960, 495, 285), QStringLiteral("200"), ReadOutGround::DarkGrey,
                           QStringLiteral("Anzeige der gewählten Grundfrequenz (1.Harmonische)"));
 
     Label6 = designLabel(area, QStringLiteral("Dauer in sec.:"), QRect(2880, 4440, 1095, 255));
     HScroll2 = designScrollBar(area, Qt::Horizontal, QRect(4680, 4440, 855, 255), {1, 10, 1, 2, 3});
-    Text7 = designReadOut(area, QRect(5760, 4440, 495, 285), QStringLiteral("3"), ReadOutGround::DarkGrey,
+    Text7 = lockedReadOut(area, QRect(5760, 4440, 495, 285), QStringLiteral("3"), ReadOutGround::DarkGrey,
                           QStringLiteral("Anzeige der gewählten Dauer des Hörbeispiels"));
 
     Command1 = new QPushButton(QStringLiteral("Wiedergabe"), area);

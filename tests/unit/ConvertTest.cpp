@@ -20,6 +20,9 @@ TEST(Convert, NumbersToTextInTheUsersLocale)
     EXPECT_EQ(Convert::singleToText(1234567, german), QStringLiteral("1234567"));
     EXPECT_EQ(Convert::singleToText(12345678, german), QStringLiteral("1,234568E+07"));
     EXPECT_EQ(Convert::doubleToText(20000, german), QStringLiteral("20000"));
+    EXPECT_EQ(Convert::doubleToText(0.1 + 0.2, german), QStringLiteral("0,3"));
+    EXPECT_EQ(Convert::doubleToText(0.9 - 1.0, german), QStringLiteral("-0,1"));
+    EXPECT_EQ(Convert::singleToText(0.9f - 1.0f, german), QStringLiteral("-0,1"));
     EXPECT_EQ(Convert::singleToText(0, german), QStringLiteral("0"));
     // the default locale of the tests is German
     EXPECT_EQ(Convert::doubleToText(2.5), QStringLiteral("2,5"));
