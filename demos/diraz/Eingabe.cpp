@@ -50,12 +50,7 @@ Eingabe::Eingabe(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    setWindowTitle(QStringLiteral("Sinusschwingung"));
-    platform::useDesignFont(*this);
-    auto *area = new QWidget(this);
-    area->setFixedSize(platform::twipsToPixels(ClientWidth), platform::twipsToPixels(ClientHeight));
-    setCentralWidget(area);
-    createControls(area);
+    createControls(demos::makeClientArea(*this, QStringLiteral("Sinusschwingung"), QSize(ClientWidth, ClientHeight)));
     m_frame.buildMenus(*this);
     // design values are in place before any handler can see them
     connectHandlers();

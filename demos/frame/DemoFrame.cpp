@@ -10,6 +10,7 @@
 #include "common/frmAbout.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -28,6 +29,16 @@ namespace {
 const QString WaveFilter = QStringLiteral("Wave");
 const QString SettingsFilter = QStringLiteral("Set");
 } // namespace
+
+QWidget *makeClientArea(QMainWindow &window, const QString &caption, QSize twips, platform::DesignFace face)
+{
+    window.setWindowTitle(caption);
+    platform::useDesignFont(window, face);
+    auto *area = new QWidget(&window);
+    area->setFixedSize(platform::twipsToPixels(twips.width()), platform::twipsToPixels(twips.height()));
+    window.setCentralWidget(area);
+    return area;
+}
 
 DemoFrame::DemoFrame(const DemoDescription &description, ProgramInfo program, DemoWindow &window)
     : m_description(description)

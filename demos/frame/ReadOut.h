@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+class QLabel;
+
 namespace platform {
 class TextBox;
 }
@@ -13,6 +15,7 @@ enum class ReadOutGround { Black, DarkGrey };
 
 // Green figures on a dark ground, as every slider's read-out shows them.
 void styleReadOut(platform::TextBox &box, ReadOutGround ground);
+void styleReadOut(QLabel &label, ReadOutGround ground);
 
 // A value as a read-out shows it: the user's decimal separator, no thousands separator ("500").
 QString valueText(double value);
