@@ -33,9 +33,9 @@ inline void expectEveryFileAppliedWholeOrReported(demos::DemoFrame &frame, std::
     std::mt19937 random(seed);
     // values near the ranges most of the time, anything at all otherwise
     auto fieldValue = [&](const SliderField &field) {
-        if (random() % 4 == 0)
+        if (random() % 8 == 0)
             return int(std::int16_t(random()));
-        std::uniform_int_distribution<int> near(field.lowest - 2, field.highest + 2);
+        std::uniform_int_distribution<int> near(field.lowest - 1, field.highest + 1);
         return near(random);
     };
     const int count = int(fields.size());

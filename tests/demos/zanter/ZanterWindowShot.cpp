@@ -10,20 +10,26 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <functional>
+
 using namespace demo_tests;
 
 namespace {
 
 class ZanterWindow : public DemoFixture {};
 
-int pixelsOf(const QImage &image, QRect area, QColor color)
+int pixelsOf(const QImage &image, QRect area, const std::function<bool(QColor)> &match)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == color)
-                ++count;
+            count += match(image.pixelColor(x, y));
     return count;
+}
+
+QRect onWindow(const QWidget *widget, const QWidget *window)
+{
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
 } // namespace
@@ -42,14 +48,12 @@ TEST_F(ZanterWindow, RendersCurvesSentenceAndReadOuts)
     ASSERT_TRUE(shot.save(folder + QStringLiteral("/zanter.png")));
 
     const QImage image = shot.toImage();
-    const QPoint origin = window.centralWidget()->pos();
-    const QRect plot = window.Ausgabe->geometry().translated(origin);
-    EXPECT_GT(pixelsOf(image, plot, QColor(0, 0, 255)), 400);
-    EXPECT_GT(pixelsOf(image, plot, QColor(255, 0, 0)), 300);
-    // the red value labels of the sentence, and the black ground of a read-out
-    const QRect sentence = window.Ausgabe1->geometry().translated(origin);
-    EXPECT_GT(pixelsOf(image, sentence, QColor(255, 0, 0)), 10);
-    const QRect readOut = window.LBL5->geometry().translated(origin + window.LBL5->parentWidget()->pos() -
-                                                               window.centralWidget()->pos() + window.centralWidget()->pos());
-    EXPECT_GT(pixelsOf(image, readOut, QColor(0, 0, 0)), readOut.width() * readOut.height() / 2);
+    const QRect plot = onWindow(window.Ausgabe, &window);
+    EXPECT_GT(pixelsOf(image, plot, [](QColor c) { return c == QColor(0, 0, 255); }), 400);
+    EXPECT_GT(pixelsOf(image, plot, [](QColor c) { return c == QColor(255, 0, 0); }), 300);
+    // the red figures of the sentence, and the black ground of a read-out
+    auto reddish = [](QColor c) { return c.red() > 200 && c.green() < 90 && c.blue() < 90; };
+    EXPECT_GT(pixelsOf(image, onWindow(window.LBL13, &window), reddish), 10);
+    const QRect readOut = onWindow(window.LBL5, &window);
+    EXPECT_GT(pixelsOf(image, readOut, [](QColor c) { return c == QColor(0, 0, 0); }), readOut.width() * readOut.height() / 2);
 }
