@@ -16,6 +16,8 @@ namespace Sound {
 inline constexpr std::int32_t SampleRate = 44100;
 // The suite's 2π, kept as it is so that every sample comes out the same.
 inline constexpr double TwoPi = 6.283185308;
+// The same 2π held in a single (6.2831855), as the plots hold it.
+inline constexpr float TwoPiSingle = float(TwoPi);
 // Sample values (both channels) per second of stereo sound.
 inline constexpr std::int32_t ValuesPerSecond = 2 * SampleRate;
 } // namespace Sound

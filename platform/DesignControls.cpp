@@ -47,9 +47,14 @@ private:
 
 } // namespace
 
-void useDesignFont(QWidget &window)
+void useDesignFont(QWidget &window, DesignFace face)
 {
     useFont(window, DesignFontPoints);
+    if (face == DesignFace::Narrow) {
+        QFont font = window.font();
+        font.setStretch(QFont::Condensed);
+        window.setFont(font);
+    }
 }
 
 void useFont(QWidget &widget, double points, bool bold, const QString &family)
@@ -80,6 +85,10 @@ QLabel *designLabel(QWidget *parent, const QString &caption, QRect twips, LabelW
     setTwipsGeometry(label, twips.x(), twips.y(), twips.width(), twips.height());
     if (width == LabelWidth::GrowsToText)
         fitToText(label);
+    if (width == LabelWidth::Wraps) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     return label;
 }
 

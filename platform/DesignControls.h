@@ -27,9 +27,10 @@ struct ScrollBarDesign {
 ScrollBar *designScrollBar(QWidget *parent, Qt::Orientation orientation, QRect twips,
                             const ScrollBarDesign &design);
 
-// A caption either grows with its text, so this platform's wider fonts never cut it, or keeps
-// its design width and is cut where the text does not fit.
-enum class LabelWidth { GrowsToText, Clipped };
+// A caption grows with its text, so this platform's wider fonts never cut it; or it keeps its
+// design width and is cut where the text does not fit; or it keeps its width and breaks into
+// lines, as a caption laid out two or more lines high does.
+enum class LabelWidth { GrowsToText, Clipped, Wraps };
 QLabel *designLabel(QWidget *parent, const QString &caption, QRect twips,
                     LabelWidth width = LabelWidth::GrowsToText);
 QPushButton *designButton(QWidget *parent, const QString &caption, const QString &toolTip, QRect twips);
@@ -41,7 +42,10 @@ QLabel *designBoxLabel(PictureBox *box, const QString &caption, QRect twips, dou
 
 // The forms' standard font size, which the layouts' captions and places are made for.
 inline constexpr double DesignFontPoints = 8.25;
-void useDesignFont(QWidget &window);
+// The narrow face is the condensed cut of the same family: its widths come close to those the
+// layouts were made for, so captions laid out side by side do not run into each other.
+enum class DesignFace { Regular, Narrow };
+void useDesignFont(QWidget &window, DesignFace face = DesignFace::Regular);
 // A control's own font; an empty family keeps the inherited one.
 void useFont(QWidget &widget, double points, bool bold = false, const QString &family = QString());
 

@@ -59,9 +59,9 @@ Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    QWidget *area = demos::makeClientArea(*this, QStringLiteral("Pegeländerungen"), ClientWidth, ClientHeight);
+    QWidget *area = demos::makeClientArea(*this, QStringLiteral("Pegeländerungen"), QSize(ClientWidth, ClientHeight),
+                                          platform::DesignFace::Narrow);
     // the sentence's places are made for a narrower font than this platform's usual one
-    platform::useFont(*this, platform::DesignFontPoints, false, QStringLiteral("DejaVu Sans Condensed"));
     createControls(area);
     m_frame.buildMenus(*this);
     connectHandlers();

@@ -42,7 +42,7 @@ Eingabe::Eingabe(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    createControls(demos::makeClientArea(*this, QStringLiteral("Sinusschwingung"), ClientWidth, ClientHeight));
+    createControls(demos::makeClientArea(*this, QStringLiteral("Sinusschwingung"), QSize(ClientWidth, ClientHeight)));
     m_frame.buildMenus(*this);
     // design values are in place before any handler can see them
     connectHandlers();

@@ -1,5 +1,6 @@
 #include "SineCurve.h"
 
+#include "common/WaveFormat.h"
 #include "platform/Convert.h"
 #include "platform/DrawingSurface.h"
 
@@ -7,7 +8,6 @@
 #include <vector>
 
 namespace {
-constexpr double TwoPiSingle = 6.2831855;
 // the plot's width from x = 10 to x = W - 10 spans one period of 500 Hz
 constexpr double FrequencyOfOnePeriod = 500.0;
 constexpr double AxisInset = 10.0;
@@ -33,7 +33,7 @@ void DrawSineCurve(platform::DrawingSurface &box, int amplitudeStep, int frequen
     // a box too narrow for the span between the insets has no room for a curve
     if (W <= 2 * AxisInset)
         return;
-    const float k = float(TwoPiSingle / double(float(W - 2 * AxisInset)) / FrequencyOfOnePeriod);
+    const float k = float(double(Sound::TwoPiSingle) / double(float(W - 2 * AxisInset)) / FrequencyOfOnePeriod);
     const double R = std::abs(H / 2) * amplitudeStep / 10.0;
 
     // one value per pixel column, however wide the box is

@@ -31,12 +31,12 @@ const QString WaveFilter = QStringLiteral("Wave");
 const QString SettingsFilter = QStringLiteral("Set");
 } // namespace
 
-QWidget *makeClientArea(QMainWindow &window, const QString &caption, int widthTwips, int heightTwips)
+QWidget *makeClientArea(QMainWindow &window, const QString &caption, QSize twips, platform::DesignFace face)
 {
     window.setWindowTitle(caption);
-    platform::useDesignFont(window);
+    platform::useDesignFont(window, face);
     auto *area = new QWidget(&window);
-    area->setFixedSize(platform::twipsToPixels(widthTwips), platform::twipsToPixels(heightTwips));
+    area->setFixedSize(platform::twipsToPixels(twips.width()), platform::twipsToPixels(twips.height()));
     window.setCentralWidget(area);
     return area;
 }

@@ -4,21 +4,22 @@
 #include "DemoWindow.h"
 
 #include "common/ProgramInfo.h"
+#include "platform/DesignControls.h"
 
 #include <functional>
 
 class QMainWindow;
 class QMenuBar;
-class QString;
 class QWidget;
 
 namespace demos {
 
 class DemoWindow;
 
-// The window's caption and design font, and its client area of the layout's size in twips, on
-// which the window places its controls.
-QWidget *makeClientArea(QMainWindow &window, const QString &caption, int widthTwips, int heightTwips);
+// Gives `window` its caption, the design font and a client area of the layout's size in twips,
+// on which the controls are then placed.
+QWidget *makeClientArea(QMainWindow &window, const QString &caption, QSize twips,
+                        platform::DesignFace face = platform::DesignFace::Regular);
 
 // Play, export, settings, menus, quit, About and web page, shared by the demonstration
 // windows. The window forwards its buttons and menu commands here.

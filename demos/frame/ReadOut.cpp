@@ -11,11 +11,21 @@ namespace {
 const QColor ReadOutText(0x00, 0xFF, 0x00);
 const QColor BlackGround(0x00, 0x00, 0x00);
 const QColor DarkGreyGround(0x40, 0x40, 0x40);
+
+QColor groundColor(ReadOutGround ground)
+{
+    return ground == ReadOutGround::Black ? BlackGround : DarkGreyGround;
+}
 } // namespace
 
 void styleReadOut(platform::TextBox &box, ReadOutGround ground)
 {
-    box.setColors(ReadOutText, ground == ReadOutGround::Black ? BlackGround : DarkGreyGround);
+    box.setColors(ReadOutText, groundColor(ground));
+}
+
+void styleReadOut(QLabel &label, ReadOutGround ground)
+{
+    platform::setLabelColors(&label, ReadOutText, groundColor(ground));
 }
 
 platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,

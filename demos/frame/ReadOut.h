@@ -5,6 +5,7 @@
 #include <QString>
 
 class QWidget;
+class QLabel;
 
 namespace platform {
 class TextBox;
@@ -16,6 +17,7 @@ enum class ReadOutGround { Black, DarkGrey };
 
 // Green figures on a dark ground, as every slider's read-out shows them.
 void styleReadOut(platform::TextBox &box, ReadOutGround ground);
+void styleReadOut(QLabel &label, ReadOutGround ground);
 
 // A read-out placed in twips, showing `text`; the user may type into it.
 platform::TextBox *designReadOut(QWidget *parent, QRect twips, const QString &text, ReadOutGround ground,

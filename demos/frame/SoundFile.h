@@ -10,6 +10,9 @@
 
 namespace demos {
 
+// Amplitude per step of a loudness slider (1 to 10).
+inline constexpr float LoudnessStep = 1600.0f;
+
 // Fills `format`, lets `generate` synthesise `seconds` of sound into fresh chunks and writes
 // them to `path` with the matching sample count. Throws platform::FileError on a write
 // failure and std::overflow_error when the counts do not fit in 32 bits.

@@ -19,7 +19,7 @@ Form1::Form1(QWidget *parent)
     , m_frame(description(), programInfo(), *this)
 {
     QWidget *area =
-        demos::makeClientArea(*this, QStringLiteral("Klangerzeugung"), KlangPanel::DesignWidth, KlangPanel::DesignHeight);
+        demos::makeClientArea(*this, QStringLiteral("Klangerzeugung"), QSize(KlangPanel::DesignWidth, KlangPanel::DesignHeight));
     panel = new KlangPanel(area);
     Command1 = new QPushButton(QStringLiteral("Beenden"), area);
     platform::setTwipsGeometry(Command1, 7680, 3480, 1575, 375);

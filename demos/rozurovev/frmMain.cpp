@@ -46,9 +46,9 @@ frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    QWidget *area = demos::makeClientArea(*this, QStringLiteral("Rozurovev"), ClientWidth, ClientHeight);
+    QWidget *area = demos::makeClientArea(*this, QStringLiteral("Rozurovev"), QSize(ClientWidth, ClientHeight),
+                                          platform::DesignFace::Narrow);
     // the captions' places are made for a narrower font than this platform's usual one
-    platform::useFont(*this, platform::DesignFontPoints, false, QStringLiteral("DejaVu Sans Condensed"));
     createControls(area);
     m_frame.buildMenus(*this);
     connectHandlers();

@@ -50,7 +50,7 @@ CSpektrum::CSpektrum(QWidget *parent)
     : QMainWindow(parent)
     , m_frame(description(), programInfo(), *this)
 {
-    createControls(demos::makeClientArea(*this, QStringLiteral("Vevuzevu"), ClientWidth, ClientHeight));
+    createControls(demos::makeClientArea(*this, QStringLiteral("Vevuzevu"), QSize(ClientWidth, ClientHeight)));
     m_frame.buildMenus(*this);
     // design values are in place before any handler can see them
     connectHandlers();

@@ -109,14 +109,6 @@ std::vector<std::int16_t> channel(const QByteArray &file, int which)
     return one;
 }
 
-int peak(const std::vector<std::int16_t> &values)
-{
-    int most = 0;
-    for (std::int16_t v : values)
-        most = std::max(most, std::abs(int(v)));
-    return most;
-}
-
 std::uint32_t declaredDataBytes(const QByteArray &file)
 {
     return testing_support::u32At(file, 40);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/RecordingServices.h"
+#include "support/WaveBytes.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -48,7 +49,7 @@ QString saveScreenshot(const QImage &image, const QString &name);
 
 // The samples of one channel (0 left, 1 right) of a played file, behind its 44-byte header.
 std::vector<std::int16_t> channel(const QByteArray &file, int which);
-int peak(const std::vector<std::int16_t> &values);
+using testing_support::peak;
 std::uint32_t declaredDataBytes(const QByteArray &file);
 
 } // namespace audiometry_testing

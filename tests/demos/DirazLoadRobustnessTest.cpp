@@ -9,8 +9,6 @@ namespace {
 class DirazLoadRobustness : public DemoFixture {};
 } // namespace
 
-// Random, truncated and overlong files: the load either applies every field or shows the
-// message, and in both cases the fields before the first refused one hold the file's values.
 TEST_F(DirazLoadRobustness, EveryFileIsAppliedWholeOrReported)
 {
     diraz::Eingabe window;

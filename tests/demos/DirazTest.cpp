@@ -66,12 +66,9 @@ int crossings(const std::vector<Point> &points, double tolerance)
     return count;
 }
 
-std::int16_t largestSample(const QByteArray &wave)
+int largestSample(const QByteArray &wave)
 {
-    std::int16_t largest = 0;
-    for (std::int16_t s : samples(wave, 44))
-        largest = std::max<std::int16_t>(largest, std::int16_t(std::abs(s)));
-    return largest;
+    return testing_support::peak(samples(wave, 44));
 }
 
 class Diraz : public DemoFixture {

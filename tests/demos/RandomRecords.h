@@ -6,11 +6,13 @@
 #include "support/RecordingServices.h"
 
 #include <QByteArray>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace demo_tests {
@@ -128,6 +130,27 @@ inline LoadRounds loadRandomRecords(demos::DemoFrame &frame, RandomRecords &reco
             break;
     }
     return outcome;
+}
+
+// 600 random, truncated and overlong records of slider fields loaded through `file`: each load
+// applies the fields before the first refused one, and both outcomes come up often.
+inline void expectEveryFileAppliedWholeOrReported(demos::DemoFrame &frame, std::span<const SliderField> fields,
+                                                  testing_support::RecordingServices &services, const QString &file,
+                                                  unsigned seed)
+{
+    RandomRecords records(std::vector<SliderField>(fields.begin(), fields.end()), seed);
+    const LoadRounds outcome = loadRandomRecords(
+        frame, records, services,
+        [&](const QByteArray &bytes) {
+            QFile out(file);
+            EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(bytes);
+            return file;
+        },
+        600);
+    // both outcomes were exercised
+    EXPECT_GT(outcome.applied, 20);
+    EXPECT_GT(outcome.reported, 20);
 }
 
 } // namespace demo_tests

@@ -1,5 +1,8 @@
 #include "WaveBytes.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QFile>
 #include <QtEndian>
 
@@ -35,6 +38,14 @@ std::uint32_t u32At(const QByteArray &bytes, qsizetype offset)
 QByteArray hex(const char *spaced)
 {
     return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
+}
+
+int peak(const std::vector<std::int16_t> &values)
+{
+    int largest = 0;
+    for (std::int16_t s : values)
+        largest = std::max(largest, std::abs(int(s)));
+    return largest;
 }
 
 } // namespace testing_support

@@ -40,6 +40,7 @@ TEST(DesignControls, LabelsAreWhereTheLayoutPutsThem)
         const char *name;
         std::function<QLabel *()> make;
         QRect pixels;       // width -1: at least as wide as the text
+        bool wraps = false;
     };
     const QString longText = QStringLiteral("Die  Amplitude der modulierenden Schwingung");
     const Row rows[] = {
@@ -52,10 +53,14 @@ TEST(DesignControls, LabelsAreWhereTheLayoutPutsThem)
         {"a caption on the window grows with its text",
          [&] { return platform::designLabel(&window, longText, QRect(360, 4320, 135, 255)); },
          QRect(24, 288, -1, 17)},
+        {"a caption laid out two lines high breaks into lines",
+         [&] { return platform::designLabel(&window, QStringLiteral("fmod [Hz]"), QRect(840, 2400, 495, 495), platform::LabelWidth::Wraps); },
+         QRect(56, 160, 33, 33), true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         QLabel *label = row.make();
+        EXPECT_EQ(label->wordWrap(), row.wraps);
         EXPECT_EQ(label->pos(), row.pixels.topLeft());
         EXPECT_EQ(label->height(), row.pixels.height());
         if (row.pixels.width() >= 0)
@@ -63,6 +68,21 @@ TEST(DesignControls, LabelsAreWhereTheLayoutPutsThem)
         else
             EXPECT_GE(label->width(), label->sizeHint().width());
     }
+}
+
+TEST(DesignControls, NarrowFaceSetsCaptionsCloser)
+{
+    QWidget regular;
+    QWidget narrow;
+    platform::useDesignFont(regular);
+    platform::useDesignFont(narrow, platform::DesignFace::Narrow);
+    const QString caption = QStringLiteral("Frequenzänderung von  ");
+    const int regularWidth = platform::designLabel(&regular, caption, QRect(0, 0, 15, 255))->width();
+    const int narrowWidth = platform::designLabel(&narrow, caption, QRect(0, 0, 15, 255))->width();
+    EXPECT_DOUBLE_EQ(narrow.font().pointSizeF(), platform::DesignFontPoints);
+    // the layout gives this caption 113 pixels
+    EXPECT_LE(narrowWidth, 113);
+    EXPECT_LT(narrowWidth, regularWidth * 0.95);
 }
 
 TEST(DesignControls, ColoursAndFontsShowAsSet)
