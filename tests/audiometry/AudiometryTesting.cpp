@@ -3,10 +3,13 @@
 #include "audiometry/DialogPref.h"
 #include "audiometry/DialogPref1.h"
 #include "audiometry/DialogPref2.h"
+#include "audiometry/FormMain.h"
 #include "support/WaveBytes.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 
 #include <algorithm>
@@ -82,6 +85,29 @@ int peak(const std::vector<std::int16_t> &values)
 std::uint32_t declaredDataBytes(const QByteArray &file)
 {
     return testing_support::u32At(file, 40);
+}
+
+QStringList shownChildren(const QWidget &panel)
+{
+    QStringList names;
+    for (QWidget *w : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            names.append(w->objectName());
+    names.sort();
+    return names;
+}
+
+AboutSeen aboutFromMenu(FormMain &window)
+{
+    AboutSeen seen;
+    whenModal([&](QWidget *dialog) {
+        seen.title = dialog->windowTitle();
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            seen.texts.append(label->text());
+        dialog->close();
+    });
+    window.menAbout->trigger();
+    return seen;
 }
 
 } // namespace audiometry_testing

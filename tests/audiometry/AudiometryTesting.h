@@ -3,6 +3,7 @@
 #include "support/RecordingServices.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+class FormMain;
+class QWidget;
 
 namespace audiometry_testing {
 
@@ -34,5 +38,15 @@ void whenModal(std::function<void(QWidget *page)> step);
 std::vector<std::int16_t> channel(const QByteArray &file, int which);
 int peak(const std::vector<std::int16_t> &values);
 std::uint32_t declaredDataBytes(const QByteArray &file);
+
+// The object names of a panel's own controls that are switched on, sorted.
+QStringList shownChildren(const QWidget &panel);
+
+// What the About dialog from the window's "?" menu shows: its title and its labels' texts.
+struct AboutSeen {
+    QString title;
+    QStringList texts;
+};
+AboutSeen aboutFromMenu(FormMain &window);
 
 } // namespace audiometry_testing

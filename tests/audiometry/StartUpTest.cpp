@@ -159,18 +159,10 @@ TEST_F(StartUp, WindowMenusAndFrame)
 TEST_F(StartUp, QuestionMarkMenuShowsTheAboutDialogAndTheWebPage)
 {
     window.show();
-    QString title;
-    QStringList texts;
-    whenModal([&](QWidget *dialog) {
-        title = dialog->windowTitle();
-        for (QLabel *label : dialog->findChildren<QLabel *>())
-            texts.append(label->text());
-        dialog->close();
-    });
-    window.menAbout->trigger();
-    EXPECT_EQ(title, "Zezevav-Info");
-    EXPECT_TRUE(texts.contains("Version 2.1.0")) << texts.join(" | ").toStdString();
-    EXPECT_TRUE(texts.contains("Zezevav"));
+    const AboutSeen about = aboutFromMenu(window);
+    EXPECT_EQ(about.title, "Zezevav-Info");
+    EXPECT_TRUE(about.texts.contains("Version 2.1.0")) << about.texts.join(" | ").toStdString();
+    EXPECT_TRUE(about.texts.contains("Zezevav"));
 
     window.menVisit->trigger();
     EXPECT_EQ(services.openedUrls, (QList<QUrl>{QUrl(ModBrowse::SuiteWebPage)}));
