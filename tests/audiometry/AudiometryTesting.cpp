@@ -3,9 +3,11 @@
 #include "audiometry/DialogPref.h"
 #include "audiometry/DialogPref1.h"
 #include "audiometry/DialogPref2.h"
+#include "audiometry/FormMain.h"
 #include "support/WaveBytes.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -112,6 +114,16 @@ std::vector<std::int16_t> channel(const QByteArray &file, int which)
 std::uint32_t declaredDataBytes(const QByteArray &file)
 {
     return testing_support::u32At(file, 40);
+}
+
+QStringList shownChildren(const QWidget &panel)
+{
+    QStringList names;
+    for (QWidget *w : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            names.append(w->objectName());
+    names.sort();
+    return names;
 }
 
 } // namespace audiometry_testing

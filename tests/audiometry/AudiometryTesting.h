@@ -14,6 +14,8 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 namespace audiometry_testing {
 
 // Recording services in force for one test; the calibration pages are unloaded afterwards.
@@ -51,5 +53,9 @@ QString saveScreenshot(const QImage &image, const QString &name);
 std::vector<std::int16_t> channel(const QByteArray &file, int which);
 using testing_support::peak;
 std::uint32_t declaredDataBytes(const QByteArray &file);
+
+// The object names of a panel's own controls that are switched on, sorted.
+QStringList shownChildren(const QWidget &panel);
+
 
 } // namespace audiometry_testing

@@ -46,15 +46,7 @@ protected:
         runEar(Ear::Left);
     }
     // The panel's own controls that are switched on.
-    QStringList shown() const
-    {
-        QStringList names;
-        for (QWidget *w : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!w->isHidden())
-                names.append(w->objectName());
-        names.sort();
-        return names;
-    }
+    QStringList shown() const { return shownChildren(panel); }
     float expectedPeak(double levelDb) const { return float(std::pow(10.0, levelDb / 20) * level); }
 };
 
