@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 using demos::lockedReadOut;
 using demos::ReadOutGround;
@@ -101,6 +103,12 @@ void KlangPanel::createControls()
     Ausgabe1 = new platform::PictureBox(this);
     setTwipsGeometry(Ausgabe1, 5160, 4200, 4575, 3135);
     Ausgabe1->setToolTip(QStringLiteral("Zeitfunktion"));
+
+    // a host finds the single controls by name
+    for (auto [control, name] : std::initializer_list<std::pair<QWidget *, const char *>>{
+             {Label16, "Label16"}, {Text16, "Text16"}, {Label17, "Label17"}, {HScroll1, "HScroll1"},
+             {Text17, "Text17"}, {Command2, "Command2"}, {Ausgabe2, "Ausgabe2"}, {Ausgabe1, "Ausgabe1"}})
+        control->setObjectName(QString::fromLatin1(name));
 }
 
 void KlangPanel::connectHandlers()
@@ -144,8 +152,7 @@ void KlangPanel::Command2_Click()
 
 void KlangPanel::playItself()
 {
-    TonePath::play(MMControl1, TonePath::Policy{KlangSequence, TonePath::Pointer::Untouched},
-                   [this](const QString &path) { MakeWaveFile(path); });
+    TonePath::play(MMControl1, HostedTone, [this](const QString &path) { MakeWaveFile(path); });
 }
 
 void KlangPanel::InitPlots()

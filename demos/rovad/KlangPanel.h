@@ -2,7 +2,7 @@
 
 #include "modKlang.h"
 
-#include "common/ModPlay.h"
+#include "common/TonePath.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
 
@@ -52,8 +52,13 @@ public:
     // anything is written.
     void MakeWaveFile(const QString &FileName);
 
-    // What "Wiedergabe" does. By default the panel plays its tone itself and leaves the mouse
-    // pointer to its host; a window hands the play to its frame.
+    // How the panel plays by itself, hosted as a control: the pointer is the host's, and the
+    // file lives only in the process's private folder while it plays.
+    static constexpr TonePath::Policy HostedTone{KlangSequence, TonePath::Pointer::Untouched,
+                                                 TonePath::File::PrivateTemporary};
+
+    // What "Wiedergabe" does. By default the panel plays its tone itself (HostedTone); a window
+    // hands the play to its frame.
     void setPlayHandler(std::function<void()> play) { m_play = std::move(play); }
 
     // Written only by VScroll1_Change; read by the generator and the spectrum.

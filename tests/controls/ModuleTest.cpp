@@ -5,21 +5,32 @@
 #include "platform/com/ControlLoader.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include <dlfcn.h>
+#include <ostream>
 #include <gtest/gtest.h>
 
 using namespace com;
 
 namespace {
 
-// What the library says of itself, against the identity data it must carry.
+// What a click on the row's button must show from outside the library.
+enum class Effect {
+    HidesItself,             // "Test starten" gives way to the test
+    PlaysFromPrivateFolder,  // the tone is written to the process's own folder, played, removed
+};
+
+// What the library says of itself, against the identity data it must carry, and one visible
+// action on its panel.
 struct Identity {
     const char *module;
+    const char *libraryName;
     const char *progId;
     const char *clsid;
     const char *libid;
@@ -29,16 +40,54 @@ struct Identity {
     const char *eventName;
     const char *eventIid;
     int versionMajor;
+    int versionMinor;
     int designWidth;
     int designHeight;
     const char *originalFilename;  // "" where the library has no version block
+    const char *button;             // object name of the button clicked
+    const char *buttonText;
+    Effect effect;
 };
 
 const Identity Libraries[] = {
-    {VELMORA_TAVONI, "Tavoni.UCHTest", "{66C4CD8B-F059-46C3-9175-C472A592E62B}",
+    {VELMORA_TAVONI, "Tavoni", "Tavoni.UCHTest", "{66C4CD8B-F059-46C3-9175-C472A592E62B}",
      "{16C84088-0A76-4914-8871-CD666BAEF769}", "UCHTest", "_UCHTest", "{3E9BB989-2914-43DF-AC3A-11386F62A4B7}",
-     "__UCHTest", "{550C4155-8E35-4D9D-8A22-00B97CA660DF}", 1, 8970, 5355, "Tavoni.ocx"},
+     "__UCHTest", "{550C4155-8E35-4D9D-8A22-00B97CA660DF}", 1, 0, 8970, 5355, "Tavoni.ocx", "Command6",
+     "Test starten", Effect::HidesItself},
+    {VELMORA_SORVENA, "Sorvena", "Sorvena.Rovad", "{5D44A325-FF46-4936-B099-6860FD51F956}",
+     "{CE45A28A-F4A3-43DE-8A04-1D74DBCC8749}", "Rovad", "_Klang", "{EAA35A6C-985F-49BE-A3F2-7E22FA154491}",
+     "__Klang", "{FDE10681-A54E-4287-A17D-C6602F5AF26C}", 4, 0, 9885, 7560, "", "Command2", "Wiedergabe",
+     Effect::PlaysFromPrivateFolder},
 };
+
+void PrintTo(const Identity &id, std::ostream *out)
+{
+    *out << id.progId;
+}
+
+// TMPDIR for as long as it lives.
+class TemporaryFolder {
+public:
+    explicit TemporaryFolder(const QString &path) { qputenv("TMPDIR", path.toLocal8Bit()); }
+    ~TemporaryFolder()
+    {
+        if (m_previous.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_previous);
+    }
+    TemporaryFolder(const TemporaryFolder &) = delete;
+    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
+
+private:
+    const QByteArray m_previous = qgetenv("TMPDIR");
+};
+
+// The library's private folders ("velmora-XXXXXX") under the temporary folder in force.
+QStringList privateFolders(const QDir &temp)
+{
+    return temp.entryList({QStringLiteral("velmora-*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+}
 
 QString screenshot(const QString &name)
 {
@@ -56,6 +105,10 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
     QTemporaryDir dir;
     qputenv("XDG_CACHE_HOME", dir.path().toLocal8Bit());
     qputenv("VELMORA_CLASS_STORE", dir.filePath(QStringLiteral("Classes.ini")).toLocal8Bit());
+    // the library's own temporary folder, where a test can look into it
+    const QDir temp(dir.filePath(QStringLiteral("tmp")));
+    ASSERT_TRUE(temp.mkpath(QStringLiteral(".")));
+    const TemporaryFolder scopedTemp(temp.path());
 
     QProcess nm;
     nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("--defined-only"), QString::fromLatin1(id.module)});
@@ -84,6 +137,9 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
         static_cast<IControlInfo *>(infoObject)->GetDescription(&d);
         static_cast<IControlInfo *>(infoObject)->Release();
         ASSERT_NE(d, nullptr);
+        EXPECT_STREQ(d->libraryName, id.libraryName);
+        EXPECT_STREQ(d->helpString, id.libraryName);
+        EXPECT_STREQ(d->progId, id.progId);
         EXPECT_EQ(toText(d->libid), QString::fromLatin1(id.libid));
         EXPECT_STREQ(d->className, id.className);
         EXPECT_STREQ(d->defaultInterface.name, id.defaultName);
@@ -91,6 +147,9 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
         EXPECT_STREQ(d->eventInterface.name, id.eventName);
         EXPECT_EQ(toText(d->eventInterface.iid), QString::fromLatin1(id.eventIid));
         EXPECT_EQ(d->versionMajor, id.versionMajor);
+        EXPECT_EQ(d->versionMinor, id.versionMinor);
+        EXPECT_EQ(d->locale, 0x409u);
+        EXPECT_EQ(d->libraryFlags, 2u);
         EXPECT_EQ(d->miscStatus, 0x20191u);
         EXPECT_EQ(d->toolboxBitmapId, 30000);
         EXPECT_EQ(toolboxBitmap(*d).size(), QSize(16, 15));
@@ -106,18 +165,39 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
         ASSERT_NE(panel, nullptr);
         host.resize(panel->size());
         host.show();
-        // one visible action: the first button the panel shows
-        auto *start = panel->findChild<QPushButton *>(QStringLiteral("Command6"));
-        ASSERT_NE(start, nullptr);
+        // one visible action
+        auto *button = panel->findChild<QPushButton *>(QString::fromLatin1(id.button));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromUtf8(id.buttonText));
         if (round == 0)
             host.grab().save(screenshot(QStringLiteral("control-%1.png").arg(QString::fromLatin1(id.className))));
-        start->click();
-        EXPECT_TRUE(start->isHidden());
+        QElapsedTimer clock;
+        clock.start();
+        button->click();
+        const qint64 clickMs = clock.elapsed();
+        switch (id.effect) {
+        case Effect::HidesItself:
+            EXPECT_TRUE(button->isHidden());
+            break;
+        case Effect::PlaysFromPrivateFolder:
+            // written to its own folder and removed after playing; nothing in the current folder
+            ASSERT_EQ(privateFolders(temp).size(), 1);
+            EXPECT_TRUE(QDir(temp.filePath(privateFolders(temp)[0])).isEmpty());
+            EXPECT_FALSE(QFile::exists(QStringLiteral("dummy.wav")));
+            // with a sound server the click returns once the three seconds have been heard
+            if (!qEnvironmentVariableIsEmpty("VELMORA_TEST_SINK")) {
+                EXPECT_GE(clickMs, 3000);
+            }
+            EXPECT_FALSE(button->isHidden());
+            break;
+        }
         EXPECT_EQ(library.canUnloadNow(), S_FALSE);
         site->SetContainer(nullptr);
         site->Release();
         ASSERT_TRUE(library.unload());
         EXPECT_EQ(dlopen(id.module, RTLD_NOW | RTLD_NOLOAD), nullptr) << "still mapped after unloading";
+        // the library's private folder goes with it
+        EXPECT_TRUE(privateFolders(temp).isEmpty());
         ControlLibrary again(QString::fromLatin1(id.module));
         ASSERT_TRUE(again.load());
         EXPECT_EQ(again.unregisterServer(), S_OK);
