@@ -32,21 +32,29 @@ void AudiometryToneToFile(benchmark::State &state)
 }
 BENCHMARK(AudiometryToneToFile)->Unit(benchmark::kMillisecond);
 
+// A 10-second stereo sine synthesised and written, on several threads or on one.
+template <bool Threads>
 void TenSecondToneToFile(benchmark::State &state)
 {
     const QString path = platform::temporaryFilePath(QStringLiteral("bench.wav"));
     const WaveFormat format = standardFormat();
     const float omega = SampleMath::Omega(1000);
+    const auto sine = [&](std::int32_t n) {
+        const double s = 8000 * std::sin(double(omega) * n);
+        return StereoValue{s, s};
+    };
+    const auto noStep = [](std::span<std::int16_t>) {};
     for (auto _ : state) {
         SampleChunks chunks;
-        FillSampleChunks(chunks, 10 * Sound::SampleRate, [&](std::int32_t n) {
-            const double s = 8000 * std::sin(double(omega) * n);
-            return StereoValue{s, s};
-        });
+        if constexpr (Threads)
+            FillSampleChunks(chunks, 10 * Sound::SampleRate, sine, noStep);
+        else
+            FillSampleChunksSequentially(chunks, 10 * Sound::SampleRate, sine, noStep);
         ModWave::WriteWaveFile(path, format, chunks, 10 * Sound::ValuesPerSecond);
         QFile::remove(path);
     }
 }
-BENCHMARK(TenSecondToneToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(TenSecondToneToFile<true>)->Name("TenSecondToneToFile")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TenSecondToneToFile<false>)->Name("TenSecondToneToFileSequential")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

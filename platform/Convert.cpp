@@ -26,7 +26,10 @@ QString shortestText(T value, int maxDigits, const QLocale &locale)
         if (back == value)
             break;
     }
-    const QByteArray scientific = QByteArray::number(double(value), 'e', digits - 1);
+    QByteArray scientific = QByteArray::number(double(value), 'e', digits - 1);
+    // the full 7 or 15 digits may end in zeros, which the runtime drops ("1,1")
+    while (digits > 1 && scientific[scientific.indexOf('e') - 1] == '0')
+        scientific = QByteArray::number(double(value), 'e', --digits - 1);
     const int exponent = scientific.mid(scientific.indexOf('e') + 1).toInt();
 
     QString text;
