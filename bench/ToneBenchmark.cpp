@@ -1,3 +1,4 @@
+#include "TenSecondTone.h"
 #include "audiometry/Modtest.h"
 #include "common/ModWave.h"
 #include "common/SampleChunkBuilder.h"
@@ -38,19 +39,15 @@ void TenSecondToneToFile(benchmark::State &state)
 {
     const QString path = platform::temporaryFilePath(QStringLiteral("bench.wav"));
     const WaveFormat format = standardFormat();
-    const float omega = SampleMath::Omega(1000);
-    const auto sine = [&](std::int32_t n) {
-        const double s = 8000 * std::sin(double(omega) * n);
-        return StereoValue{s, s};
-    };
+    const bench::TenSecondTone sine;
     const auto noStep = [](std::span<std::int16_t>) {};
     for (auto _ : state) {
         SampleChunks chunks;
         if constexpr (Threads)
-            FillSampleChunks(chunks, 10 * Sound::SampleRate, sine, noStep);
+            FillSampleChunks(chunks, bench::ToneFrames, sine, noStep);
         else
-            FillSampleChunksSequentially(chunks, 10 * Sound::SampleRate, sine, noStep);
-        ModWave::WriteWaveFile(path, format, chunks, 10 * Sound::ValuesPerSecond);
+            FillSampleChunksSequentially(chunks, bench::ToneFrames, sine, noStep);
+        ModWave::WriteWaveFile(path, format, chunks, 2 * bench::ToneFrames);
         QFile::remove(path);
     }
 }
