@@ -130,21 +130,26 @@ void FillSampleChunks(SampleChunks &chunks, std::int32_t frameCount, FrameFuncti
         std::exception_ptr error;
     };
     std::vector<Failure> failures{std::size_t(chunkCount)};
+    try {
+        for (int k = 0; k < chunkCount; ++k)
+            chunks[std::size_t(k)] = QByteArray(std::min(FramesPerChunk, frameCount - k * FramesPerChunk) * 4, Qt::Uninitialized);
+    } catch (...) {
+        SampleChunkDetail::Discard(chunks);
+        throw;
+    }
     SampleChunkDetail::RunInParallel(chunkCount, [&](int k) {
         const std::int32_t first = k * FramesPerChunk + 1;
         const std::int32_t last = std::min(first + FramesPerChunk - 1, frameCount);
         std::int32_t n = first;
         try {
-            QByteArray bytes((last - first + 1) * 4, Qt::Uninitialized);
             // little-endian machine: the values' memory is the chunk's byte layout
             static_assert(std::endian::native == std::endian::little);
-            std::int16_t *out = reinterpret_cast<std::int16_t *>(bytes.data());
+            std::int16_t *out = reinterpret_cast<std::int16_t *>(chunks[std::size_t(k)].data());
             for (; n <= last; ++n, out += 2) {
                 const StereoValue value = frame(n);
                 out[0] = SampleMath::ToSample(value.left);
                 out[1] = SampleMath::ToSample(value.right);
             }
-            chunks[std::size_t(k)] = std::move(bytes);
         } catch (...) {
             failures[std::size_t(k)] = {n, std::current_exception()};
         }
