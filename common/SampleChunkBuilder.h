@@ -15,6 +15,9 @@
 #include <stdexcept>
 #include <vector>
 
+// little-endian machine: the memory of 16-bit values is a chunk's byte layout
+static_assert(std::endian::native == std::endian::little);
+
 // Refused before anything could wrap: too many frames, or a value beyond 16 bits.
 class SynthesisError : public std::range_error {
 public:
@@ -78,8 +81,6 @@ void FillSampleChunksSequentially(SampleChunks &chunks, std::int32_t frameCount,
     SampleChunkDetail::CheckFrameCount(frameCount);
     SampleChunkDetail::Discard(chunks);
 
-    // little-endian machine: the buffer's memory is the chunk's byte layout
-    static_assert(std::endian::native == std::endian::little);
     std::vector<std::int16_t> buffer(2 * FramesPerChunk, 0);
     std::int32_t i = 0;
     int k = 0;
@@ -124,34 +125,40 @@ void FillSampleChunks(SampleChunks &chunks, std::int32_t frameCount, FrameFuncti
     }
 
     SampleChunkDetail::Discard(chunks);
-    // each chunk's first failing frame, and what it threw
-    struct Failure {
-        std::int32_t frame = 0;
-        std::exception_ptr error;
-    };
-    std::vector<Failure> failures{std::size_t(chunkCount)};
+    std::vector<std::int16_t *> values(std::size_t(chunkCount), nullptr);
     try {
-        for (int k = 0; k < chunkCount; ++k)
-            chunks[std::size_t(k)] = QByteArray(std::min(FramesPerChunk, frameCount - k * FramesPerChunk) * 4, Qt::Uninitialized);
+        for (int k = 0; k < chunkCount; ++k) {
+            const std::int32_t frames = std::min(FramesPerChunk, frameCount - k * FramesPerChunk);
+            chunks[std::size_t(k)] = QByteArray(frames * 4, Qt::Uninitialized);
+            values[std::size_t(k)] = reinterpret_cast<std::int16_t *>(chunks[std::size_t(k)].data());
+        }
     } catch (...) {
         SampleChunkDetail::Discard(chunks);
         throw;
     }
-    SampleChunkDetail::RunInParallel(chunkCount, [&](int k) {
-        const std::int32_t first = k * FramesPerChunk + 1;
-        const std::int32_t last = std::min(first + FramesPerChunk - 1, frameCount);
+
+    // parts of a fifth of a chunk even out threads that start late or get less of the machine
+    constexpr std::int32_t FramesPerPart = FramesPerChunk / 5;
+    const int partCount = int((frameCount + FramesPerPart - 1) / FramesPerPart);
+    // each part's first failing frame, and what it threw
+    struct Failure {
+        std::int32_t frame = 0;
+        std::exception_ptr error;
+    };
+    std::vector<Failure> failures{std::size_t(partCount)};
+    SampleChunkDetail::RunInParallel(partCount, [&](int part) {
+        const std::int32_t first = part * FramesPerPart + 1;
+        const std::int32_t last = std::min(first + FramesPerPart - 1, frameCount);
+        std::int16_t *out = values[std::size_t((first - 1) / FramesPerChunk)] + 2 * ((first - 1) % FramesPerChunk);
         std::int32_t n = first;
         try {
-            // little-endian machine: the values' memory is the chunk's byte layout
-            static_assert(std::endian::native == std::endian::little);
-            std::int16_t *out = reinterpret_cast<std::int16_t *>(chunks[std::size_t(k)].data());
             for (; n <= last; ++n, out += 2) {
                 const StereoValue value = frame(n);
                 out[0] = SampleMath::ToSample(value.left);
                 out[1] = SampleMath::ToSample(value.right);
             }
         } catch (...) {
-            failures[std::size_t(k)] = {n, std::current_exception()};
+            failures[std::size_t(part)] = {n, std::current_exception()};
         }
     });
 
@@ -166,8 +173,7 @@ void FillSampleChunks(SampleChunks &chunks, std::int32_t frameCount, FrameFuncti
     try {
         // the steps of the chunks before a failing frame run, as they would one after another
         for (int k = 0; k < chunkCount && std::min((k + 1) * FramesPerChunk, frameCount) < failedFrame; ++k)
-            beforeCopy(std::span<std::int16_t>(reinterpret_cast<std::int16_t *>(chunks[std::size_t(k)].data()),
-                                               std::size_t(chunks[std::size_t(k)].size() / 2)));
+            beforeCopy(std::span<std::int16_t>(values[std::size_t(k)], std::size_t(chunks[std::size_t(k)].size() / 2)));
         if (error)
             std::rethrow_exception(error);
     } catch (...) {
