@@ -1,3 +1,4 @@
+#include "TenSecondTone.h"
 #include "audiometry/Modtest.h"
 #include "common/ModWave.h"
 #include "common/SampleChunkBuilder.h"
@@ -32,21 +33,25 @@ void AudiometryToneToFile(benchmark::State &state)
 }
 BENCHMARK(AudiometryToneToFile)->Unit(benchmark::kMillisecond);
 
+// A 10-second stereo sine synthesised and written, on several threads or on one.
+template <bool Threads>
 void TenSecondToneToFile(benchmark::State &state)
 {
     const QString path = platform::temporaryFilePath(QStringLiteral("bench.wav"));
     const WaveFormat format = standardFormat();
-    const float omega = SampleMath::Omega(1000);
+    const bench::TenSecondTone sine;
+    const auto noStep = [](std::span<std::int16_t>) {};
     for (auto _ : state) {
         SampleChunks chunks;
-        FillSampleChunks(chunks, 10 * Sound::SampleRate, [&](std::int32_t n) {
-            const double s = 8000 * std::sin(double(omega) * n);
-            return StereoValue{s, s};
-        });
-        ModWave::WriteWaveFile(path, format, chunks, 10 * Sound::ValuesPerSecond);
+        if constexpr (Threads)
+            FillSampleChunks(chunks, bench::ToneFrames, sine, noStep);
+        else
+            FillSampleChunksSequentially(chunks, bench::ToneFrames, sine, noStep);
+        ModWave::WriteWaveFile(path, format, chunks, 2 * bench::ToneFrames);
         QFile::remove(path);
     }
 }
-BENCHMARK(TenSecondToneToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(TenSecondToneToFile<true>)->Name("TenSecondToneToFile")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TenSecondToneToFile<false>)->Name("TenSecondToneToFileSequential")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

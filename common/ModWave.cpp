@@ -5,7 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <limits>
 
@@ -57,6 +61,17 @@ bool writeAll(QFileDevice &file, const QByteArray &header, const SampleChunks &c
     return true;
 }
 
+// Writes and closes; on failure the reason, or "" when all went well.
+QString writeAndClose(QFileDevice &file, const QByteArray &header, const SampleChunks &chunks)
+{
+    const bool ok = writeAll(file, header, chunks) && file.flush();
+    const QString reason = file.errorString();
+    file.close();
+    if (ok && file.error() == QFileDevice::NoError)
+        return QString();
+    return reason.isEmpty() ? file.errorString() : reason;
+}
+
 // Straight into the named file; what a failure leaves of it is removed.
 void writeDirectly(const QString &fileName, QIODevice::OpenMode mode, const QByteArray &header,
                    const SampleChunks &chunks)
@@ -64,12 +79,10 @@ void writeDirectly(const QString &fileName, QIODevice::OpenMode mode, const QByt
     QFile file(fileName);
     if (!file.open(mode))
         throw platform::FileError(fileName, file.errorString());
-    const bool ok = writeAll(file, header, chunks) && file.flush();
-    const QString reason = file.errorString();
-    file.close();
-    if (!ok || file.error() != QFileDevice::NoError) {
+    const QString failure = writeAndClose(file, header, chunks);
+    if (!failure.isEmpty()) {
         file.remove();
-        throw platform::FileError(fileName, reason.isEmpty() ? file.errorString() : reason);
+        throw platform::FileError(fileName, failure);
     }
 }
 
@@ -80,30 +93,36 @@ void WriteWaveFile(const QString &fileName, const WaveFormat &format, const Samp
 {
     const QByteArray header = WaveHeader(format, sampleCount);
 
-    // a new file, such as every tone's temporary one: no sync to disk on the slider's path
+    // a new file, such as every tone's temporary one
     if (!QFileInfo::exists(fileName)) {
         writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::NewOnly, header, chunks);
         return;
     }
 
-    // written beside the target and renamed over it, so a failure never costs the old file
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // written beside the target and renamed over it, so a failure never costs the old file;
+    // a link is followed, so the file it names is the one replaced
+    const QFileInfo existing(fileName);
+    const QString target = existing.isSymLink() ? existing.canonicalFilePath() : fileName;
+    QTemporaryFile file(QFileInfo(target).absolutePath() + QStringLiteral("/.") + QFileInfo(target).fileName()
+                        + QStringLiteral(".XXXXXX"));
+    if (!file.open()) {
         // a folder that lets the file be rewritten but nothing be created beside it
-        if (QFileInfo(fileName).isFile() && QFileInfo(fileName).isWritable()
-            && !QFileInfo(QFileInfo(fileName).absolutePath()).isWritable()) {
+        if (existing.isFile() && existing.isWritable() && !QFileInfo(existing.absolutePath()).isWritable()) {
             writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::Truncate, header, chunks);
             return;
         }
         throw platform::FileError(fileName, file.errorString());
     }
-    if (!writeAll(file, header, chunks)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw platform::FileError(fileName, reason);
+    const QString failure = writeAndClose(file, header, chunks);
+    if (!failure.isEmpty())
+        throw platform::FileError(fileName, failure);
+    // the old file's access rights stay; no sync to disk, as for a new file
+    file.setPermissions(QFileInfo(target).permissions());
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
+        throw platform::FileError(fileName, QString::fromLocal8Bit(std::strerror(error)));
     }
-    if (!file.commit())
-        throw platform::FileError(fileName, file.errorString());
+    file.setAutoRemove(false);
 }
 
 } // namespace ModWave

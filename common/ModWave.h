@@ -17,8 +17,8 @@ public:
 };
 
 // Writes a 44-byte PCM header (format tag always 1, data size 2 × sampleCount) followed by
-// every chunk in order. An existing file is replaced only once the new one is complete and
-// safely on disk; a failure throws platform::FileError and leaves no partial file behind.
+// every chunk in order. An existing file is replaced only once the new one is complete; a
+// failure throws platform::FileError and leaves no partial file behind.
 void WriteWaveFile(const QString &fileName, const WaveFormat &format, const SampleChunks &chunks,
                    std::int32_t sampleCount);
 

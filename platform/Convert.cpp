@@ -27,11 +27,9 @@ QString shortestText(T value, int maxDigits, const QLocale &locale)
             break;
     }
     QByteArray scientific = QByteArray::number(double(value), 'e', digits - 1);
-    // a value that needs more digits than shown still loses its trailing zeros (0.1 + 0.2: "0,3")
-    while (digits > 1 && scientific.at(scientific.indexOf('e') - 1) == '0') {
-        --digits;
-        scientific = QByteArray::number(double(value), 'e', digits - 1);
-    }
+    // the full 7 or 15 digits may end in zeros, which the runtime drops ("1,1")
+    while (digits > 1 && scientific[scientific.indexOf('e') - 1] == '0')
+        scientific = QByteArray::number(double(value), 'e', --digits - 1);
     const int exponent = scientific.mid(scientific.indexOf('e') + 1).toInt();
 
     QString text;

@@ -10,22 +10,34 @@ TEST(Convert, NumbersToTextInTheUsersLocale)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(Convert::doubleToText(std::sqrt(10.0), german), QStringLiteral("3,16227766016838"));
-    EXPECT_EQ(Convert::singleToText(float(std::sqrt(10.0)), german), QStringLiteral("3,162278"));
-    EXPECT_EQ(Convert::singleToText(0.1f, german), QStringLiteral("0,1"));
-    EXPECT_EQ(Convert::singleToText(0.1f, english), QStringLiteral("0.1"));
-    EXPECT_EQ(Convert::doubleToText(double(0.1f), german), QStringLiteral("0,100000001490116"));
-    EXPECT_EQ(Convert::singleToText(500, german), QStringLiteral("500"));
-    EXPECT_EQ(Convert::singleToText(-15.5f, german), QStringLiteral("-15,5"));
-    EXPECT_EQ(Convert::singleToText(1234567, german), QStringLiteral("1234567"));
-    EXPECT_EQ(Convert::singleToText(12345678, german), QStringLiteral("1,234568E+07"));
-    EXPECT_EQ(Convert::doubleToText(20000, german), QStringLiteral("20000"));
-    EXPECT_EQ(Convert::doubleToText(0.1 + 0.2, german), QStringLiteral("0,3"));
-    EXPECT_EQ(Convert::doubleToText(0.9 - 1.0, german), QStringLiteral("-0,1"));
-    EXPECT_EQ(Convert::singleToText(0.9f - 1.0f, german), QStringLiteral("-0,1"));
-    EXPECT_EQ(Convert::singleToText(0, german), QStringLiteral("0"));
-    // the default locale of the tests is German
-    EXPECT_EQ(Convert::doubleToText(2.5), QStringLiteral("2,5"));
+    struct Row {
+        QString text;
+        const char *expected;
+    };
+    const Row rows[] = {
+        {Convert::doubleToText(std::sqrt(10.0), german), "3,16227766016838"},
+        {Convert::singleToText(float(std::sqrt(10.0)), german), "3,162278"},
+        {Convert::singleToText(0.1f, german), "0,1"},
+        {Convert::singleToText(0.1f, english), "0.1"},
+        {Convert::doubleToText(double(0.1f), german), "0,100000001490116"},
+        {Convert::singleToText(500, german), "500"},
+        {Convert::singleToText(-15.5f, german), "-15,5"},
+        {Convert::singleToText(1234567, german), "1234567"},
+        {Convert::singleToText(12345678, german), "1,234568E+07"},
+        {Convert::doubleToText(20000, german), "20000"},
+        {Convert::singleToText(0, german), "0"},
+        // no round trip within 7 or 15 digits, and the rounded digits end in zeros
+        {Convert::singleToText(1.0999999f, german), "1,1"},
+        {Convert::singleToText(0.79999995f, german), "0,8"},
+        {Convert::singleToText(-0.79999995f, german), "-0,8"},
+        {Convert::doubleToText(0.1 + 0.2, german), "0,3"},
+        {Convert::doubleToText(0.9 - 1.0, german), "-0,1"},
+        {Convert::singleToText(0.9f - 1.0f, german), "-0,1"},
+        // the default locale of the tests is German
+        {Convert::doubleToText(2.5), "2,5"},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(row.text.toStdString(), row.expected);
 }
 
 TEST(Convert, PatternWithTwoDecimals)

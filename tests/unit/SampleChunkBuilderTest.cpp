@@ -1,9 +1,12 @@
+#include "audiometry/Modtest.h"
 #include "common/SampleChunkBuilder.h"
+#include "demos/diraz/modSine.h"
 #include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 using namespace testing_support;
 
@@ -90,13 +93,29 @@ TEST(SampleChunkBuilder, RoundsHalvesToEven)
 
 TEST(SampleChunkBuilder, ValuesBeyondSixteenBitsAreRefused)
 {
-    for (double bad : {32767.5, -32768.6, 40000.0, double(NAN), double(INFINITY)}) {
-        SCOPED_TRACE(bad);
-        SampleChunks chunks;
-        EXPECT_THROW(FillSampleChunks(chunks, 20000, [&](std::int32_t n) {
-                         return StereoValue{0, n == 16000 ? bad : 0};
-                     }),
-                     SynthesisError);
+    struct Row {
+        std::int32_t frames;
+        std::int32_t badFrame;
+        int stepsBefore;  // chunks completed before the bad frame
+    };
+    // the long sound is built on several threads; the step of an earlier chunk still runs
+    const Row rows[] = {{20000, 16000, 1}, {441000, 16000, 1}, {441000, 300001, 20}, {441000, 441000, 29}};
+    for (const Row &row : rows) {
+        for (double bad : {32767.5, -32768.6, 40000.0, double(NAN), double(INFINITY)}) {
+            SCOPED_TRACE(testing::Message() << row.frames << " frames, " << bad << " at " << row.badFrame);
+            SampleChunks chunks;
+            chunks[3] = "old";
+            int steps = 0;
+            EXPECT_THROW(FillSampleChunks(chunks, row.frames,
+                                          [&](std::int32_t n) {
+                                              return StereoValue{0, n == row.badFrame || n == row.badFrame + 1 ? bad : 0};
+                                          },
+                                          [&](std::span<std::int16_t>) { ++steps; }),
+                         SynthesisError);
+            EXPECT_EQ(steps, row.stepsBefore);
+            for (int k = 0; k < SampleChunkCount; ++k)
+                ASSERT_TRUE(chunks[std::size_t(k)].isEmpty()) << "element " << k << " kept after a failure";
+        }
     }
 }
 
@@ -149,4 +168,78 @@ TEST(SampleChunkBuilder, OmegaIsHeldInSinglePrecision)
     const double exact = 1000.0 * 6.283185308 / 44100.0;
     EXPECT_EQ(SampleMath::Omega(1000), float(exact));
     EXPECT_NE(double(SampleMath::Omega(1000)), exact);
+}
+
+namespace {
+
+// A gain step that looks back: each chunk is scaled by the running maximum of all values so far.
+struct RunningMaximumStep {
+    int maximum = 1;
+    std::vector<std::size_t> sizes;
+    void operator()(std::span<std::int16_t> values)
+    {
+        sizes.push_back(values.size());
+        for (std::int16_t v : values)
+            maximum = std::max(maximum, std::abs(int(v)));
+        for (std::int16_t &v : values)
+            v = std::int16_t(v * 12000 / maximum);
+    }
+};
+
+} // namespace
+
+TEST(SampleChunkBuilder, ThreadsGiveTheBytesOfTheSequentialBuild)
+{
+    using Frame = std::function<StereoValue(std::int32_t)>;
+    using Generator = std::function<void(std::int32_t frames, SampleChunks &)>;
+    const float omega = SampleMath::Omega(1000);
+    const double gain = std::pow(10.0, (3.0 + 51.0) / 20.0);
+    struct Row {
+        const char *name;
+        Frame frame;          // the generator's formula
+        Generator generator;  // the generator itself, at its own length where it has no other
+    };
+    const Row rows[] = {
+        {"audiometry tone, right ear",
+         [&](std::int32_t n) { return StereoValue{0.0, gain * 64 * std::sin(double(omega) * n)}; },
+         [](std::int32_t, SampleChunks &c) { Modtest::MakeToneRight(64, 3.f, 51.f, 1000.f, c); }},
+        {"audiometry tone, left ear",
+         [&](std::int32_t n) { return StereoValue{gain * 64 * std::sin(double(omega) * n), 0.0}; },
+         [](std::int32_t, SampleChunks &c) { Modtest::MakeToneLeft(64, 3.f, 51.f, 1000.f, c); }},
+        {"calibration tone, both ears",
+         [&](std::int32_t n) { const double s = 16384 * std::sin(double(omega) * n); return StereoValue{s, s}; },
+         [](std::int32_t, SampleChunks &c) { Modtest::MakeToneBoth(16384, 1000.f, c); }},
+        {"sine demonstration at step 9",
+         [&](std::int32_t n) { const double s = 14400.0 * std::sin(double(omega) * n); return StereoValue{s, s}; },
+         [](std::int32_t frames, SampleChunks &c) { modSine::MakeSineTone(9.f, 1000.f, frames, c); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        // the formula is the generator's: same bytes as the generator builds on its threads
+        SampleChunks fromGenerator;
+        row.generator(Modtest::ToneFrames, fromGenerator);
+        const auto length = std::int32_t(joined(fromGenerator).size() / 4);
+        SampleChunks reference;
+        FillSampleChunksSequentially(reference, length, row.frame, [](std::span<std::int16_t>) {});
+        ASSERT_EQ(joined(fromGenerator), joined(reference));
+
+        for (std::int32_t frames : {0, 1, 15000, 15001, 30001, 441000}) {
+            SCOPED_TRACE(frames);
+            RunningMaximumStep sequentialStep, parallelStep;
+            SampleChunks sequential, parallel;
+            FillSampleChunksSequentially(sequential, frames, row.frame, std::ref(sequentialStep));
+            FillSampleChunks(parallel, frames, row.frame, std::ref(parallelStep));
+            ASSERT_EQ(joined(parallel).size(), qsizetype(frames) * 4);
+            for (int k = 0; k < SampleChunkCount; ++k)
+                ASSERT_EQ(parallel[std::size_t(k)], sequential[std::size_t(k)]) << "element " << k;
+            EXPECT_EQ(parallelStep.sizes, sequentialStep.sizes);
+        }
+    }
+    // the demonstration's own length
+    for (std::int32_t frames : {1, 15001, 441000}) {
+        SampleChunks fromGenerator, reference;
+        modSine::MakeSineTone(9.f, 1000.f, frames, fromGenerator);
+        FillSampleChunksSequentially(reference, frames, rows[3].frame, [](std::span<std::int16_t>) {});
+        EXPECT_EQ(joined(fromGenerator), joined(reference)) << frames;
+    }
 }

@@ -161,6 +161,25 @@ TEST_F(WaveWriter, RewritingReplacesTheWholeFile)
     EXPECT_EQ(file.mid(40, 4), hex("08 00 00 00"));
 }
 
+TEST_F(WaveWriter, RewritingKeepsAccessRightsAndLinksAndLeavesNothingBeside)
+{
+    ModWave::WriteWaveFile(path("r.wav"), standardFormat(), chunksOf({4}), 2);
+    const auto rights = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path("r.wav"), rights));
+    ASSERT_TRUE(QFile::link(path("r.wav"), path("link.wav")));
+
+    ModWave::WriteWaveFile(path("r.wav"), standardFormat(), chunksOf({8}), 4);
+    EXPECT_EQ(readFile(path("r.wav")).mid(44), "xxxxxxxx");
+    // the "user" bits only repeat the owner's
+    EXPECT_EQ(QFile::permissions(path("r.wav")) & ~QFile::Permissions(0x0700), rights);
+    // through the link: the file it names is replaced, the link stays a link
+    ModWave::WriteWaveFile(path("link.wav"), standardFormat(), chunksOf({2}), 1);
+    EXPECT_EQ(readFile(path("r.wav")).mid(44), "xx");
+    EXPECT_TRUE(QFileInfo(path("link.wav")).isSymLink());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"link.wav", "r.wav"}));
+}
+
 TEST_F(WaveWriter, FormatTagIsAlwaysPcmButOtherFieldsAreCopied)
 {
     WaveFormat format = standardFormat();
