@@ -14,9 +14,6 @@ int main(int argc, char **argv)
     window.Form_Load();
     // the wizard may have been closed together with the window
     if (!window.isVisible())
-        return 0;
-    const int result = app.exec();
-    // the unloaded calibration pages go before the application does
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return result;
+        EndProgram(0);
+    EndProgram(app.exec());
 }
