@@ -56,6 +56,7 @@ void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
 
 void DemoFrame::play()
 {
+    m_window.showValuesInForce();
     const PlayVariant &variant = m_description.play;
     busy(variant.showsHourglass, [&] {
         const QString soundFile = platform::soundFilePath();
@@ -74,6 +75,7 @@ void DemoFrame::play()
 
 void DemoFrame::exportWave()
 {
+    m_window.showValuesInForce();
     const QString path = ModFiles::ShowSaveDialog(WaveFilter, QString(), QStringLiteral("Als Wave-Datei speichern..."));
     if (path.isEmpty())
         return;
@@ -83,6 +85,7 @@ void DemoFrame::exportWave()
 
 void DemoFrame::saveSettings()
 {
+    m_window.showValuesInForce();
     const QString path =
         ModFiles::ShowSaveDialog(SettingsFilter, QString(), QStringLiteral("Aktuelle Einstellungen speichern..."));
     if (path.isEmpty())

@@ -26,6 +26,9 @@ public:
     virtual void makeSoundFile(const QString &path) = 0;
     // Programs that show the sound they are about to play draw it anew here.
     virtual void redrawForPlay() {}
+    // Before play, export and save: boxes still showing typed text that is not in force show
+    // their controls' values again.
+    virtual void showValuesInForce() {}
 
     // The record of the current control values, in the record's field order.
     virtual QByteArray settingsRecord() const = 0;
