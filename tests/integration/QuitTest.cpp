@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,11 @@ struct Quit {
     const char *program;
     const char *clicks;  // what the user does before closing the last window
 };
+
+void PrintTo(const Quit &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class QuitTest : public ::testing::TestWithParam<Quit> {};
 
