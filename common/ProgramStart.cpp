@@ -1,6 +1,13 @@
 #include "ProgramStart.h"
 
+#include "platform/TempFiles.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 void StartProgram(const ProgramInfo &program)
 {
@@ -8,4 +15,17 @@ void StartProgram(const ProgramInfo &program)
     QApplication::setApplicationName(program.title);
     if (!program.icon.isNull())
         QApplication::setWindowIcon(program.icon);
+    // German whatever the desktop's language; numbers still follow the user's locale
+    auto *qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+}
+
+void EndProgram(int result)
+{
+    platform::removeTemporaryFolder();
+    std::fflush(nullptr);
+    // the sound output's threads and server connections would otherwise be wound down one by
+    // one after the last window has gone; the system frees them with the process
+    std::_Exit(result);
 }

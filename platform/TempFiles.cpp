@@ -11,15 +11,28 @@
 
 namespace platform {
 
-QString temporaryFilePath(const QString &name)
+namespace {
+std::unique_ptr<QTemporaryDir> &folder()
 {
     static std::unique_ptr<QTemporaryDir> dir;
+    return dir;
+}
+} // namespace
+
+QString temporaryFilePath(const QString &name)
+{
+    std::unique_ptr<QTemporaryDir> &dir = folder();
     if (!dir || !dir->isValid()) {
         dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/velmora-XXXXXX"));
         if (!dir->isValid())
             throw FileError(QDir::tempPath(), dir->errorString());
     }
     return dir->filePath(name);
+}
+
+void removeTemporaryFolder()
+{
+    folder().reset();
 }
 
 QString soundFilePath()

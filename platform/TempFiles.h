@@ -8,6 +8,9 @@ namespace platform {
 // use, removed at exit), so that a user's file of the same name is never touched.
 QString temporaryFilePath(const QString &name);
 
+// Removes that folder with what it holds; the next scratch file gets a new one.
+void removeTemporaryFolder();
+
 // "dummy.wav" there: the file every tone is written to before it is played.
 QString soundFilePath();
 

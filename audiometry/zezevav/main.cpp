@@ -10,5 +10,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     StartProgram(Zezevav::programInfo());
     FormMain window(Zezevav::windowOptions(), new UCHTest(CalibrationPages::referenceAmplitude));
-    return runMainWindow(window);
+    EndProgram(runMainWindow(window));
 }

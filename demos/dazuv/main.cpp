@@ -10,5 +10,5 @@ int main(int argc, char **argv)
     StartProgram(dazuv::programInfo());
     dazuv::Form1 window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

@@ -91,6 +91,7 @@ void Eingabe::connectHandlers()
     HScroll1->setChangeHandler([this] { HScroll1_Change(); });
     HScroll2->setChangeHandler([this] { HScroll2_Change(); });
     Text1->setChangeHandler([this] { Text1_Change(); });
+    Text1->installEventFilter(this);
     connect(Command1, &QPushButton::clicked, this, &Eingabe::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Eingabe::Command2_Click);
 }
@@ -109,10 +110,7 @@ void Eingabe::VScroll1_Change()
 
 void Eingabe::HScroll1_Change()
 {
-    // while the user types, writing back the same text would move the cursor
-    const QString text = valueText(HScroll1->value());
-    if (Text1->text() != text)
-        Text1->setText(text);
+    showValuesInForce();
     DrawSineCurve();
 }
 
@@ -173,6 +171,21 @@ void Eingabe::applySettings(demos::SettingsReader &record)
     VScroll1->setValue(settings.amplitudeStep);
     HScroll1->setValue(settings.frequency);
     HScroll2->setValue(settings.duration);
+}
+
+void Eingabe::showValuesInForce()
+{
+    // while the user types, writing back the same text would move the cursor
+    const QString text = valueText(HScroll1->value());
+    if (Text1->text() != text)
+        Text1->setText(text);
+}
+
+bool Eingabe::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::FocusOut)
+        showValuesInForce();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Eingabe::closeEvent(QCloseEvent *event)

@@ -44,6 +44,7 @@ public:
     QWidget *windowWidget() override { return this; }
     platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
+    void showValuesInForce() override;
     QByteArray settingsRecord() const override;
     void applySettings(demos::SettingsReader &record) override;
 
@@ -67,6 +68,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls(QWidget *area);

@@ -10,5 +10,5 @@ int main(int argc, char **argv)
     StartProgram(diraz::programInfo());
     diraz::Eingabe window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

@@ -75,6 +75,7 @@ bool DemoFrame::refused(DemoWindow::Use use)
 
 void DemoFrame::play()
 {
+    m_window.showValuesInForce();
     if (refused(DemoWindow::Use::Sound))
         return;
     const PlayVariant &variant = m_description.play;
@@ -88,6 +89,7 @@ void DemoFrame::play()
 
 void DemoFrame::exportWave()
 {
+    m_window.showValuesInForce();
     if (refused(DemoWindow::Use::Sound))
         return;
     const QString path = ModFiles::ShowSaveDialog(WaveFilter, QString(), QStringLiteral("Als Wave-Datei speichern..."));
@@ -99,6 +101,7 @@ void DemoFrame::exportWave()
 
 void DemoFrame::saveSettings()
 {
+    m_window.showValuesInForce();
     if (refused(DemoWindow::Use::Settings))
         return;
     const QString path =

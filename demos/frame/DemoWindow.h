@@ -29,6 +29,9 @@ public:
     virtual void makeSoundFile(const QString &path) = 0;
     // Programs that show the sound they are about to play draw it anew here.
     virtual void redrawForPlay() {}
+    // Before play, export and save: boxes still showing typed text that is not in force show
+    // their controls' values again.
+    virtual void showValuesInForce() {}
 
     // Why the current settings cannot serve `use`, in words for the user; empty when they can.
     // A refused action shows this and touches nothing.

@@ -10,5 +10,5 @@ int main(int argc, char **argv)
     StartProgram(koliva::programInfo());
     koliva::Eingabe window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

@@ -11,5 +11,5 @@ int main(int argc, char **argv)
     StartProgram(rovad::programInfo());
     rovad::Form1 window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

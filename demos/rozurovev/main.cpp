@@ -10,5 +10,5 @@ int main(int argc, char **argv)
     StartProgram(rozurovev::programInfo());
     rozurovev::frmMain window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

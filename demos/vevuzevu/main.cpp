@@ -11,5 +11,5 @@ int main(int argc, char **argv)
     StartProgram(vevuzevu::programInfo());
     vevuzevu::CSpektrum window;
     window.show();
-    return app.exec();
+    EndProgram(app.exec());
 }

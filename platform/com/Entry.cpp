@@ -3,6 +3,7 @@
 #include "ControlServer.h"
 
 #include <QFileInfo>
+#include <QMediaDevices>
 
 #include <dlfcn.h>
 
@@ -23,6 +24,19 @@ QString libraryPath() noexcept
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
 }
 
+// Qt Multimedia's sound threads outlive a control that played through them: were the library
+// unloaded with the last module that loaded it, its teardown would abort the host.
+void keepMultimediaLoaded() noexcept
+{
+    static const bool kept = [] {
+        Dl_info info{};
+        if (!dladdr(reinterpret_cast<void *>(&QMediaDevices::audioOutputs), &info) || !info.dli_fname)
+            return false;
+        return dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
+    }();
+    (void)kept;
+}
+
 } // namespace
 
 VELMORA_EXPORT com::HResult DllRegisterServer() noexcept
@@ -37,6 +51,7 @@ VELMORA_EXPORT com::HResult DllUnregisterServer() noexcept
 
 VELMORA_EXPORT com::HResult DllGetClassObject(const com::Guid *clsid, const com::Guid *iid, void **object) noexcept
 {
+    keepMultimediaLoaded();
     return com::ControlServer::getClassObject(velmoraControlDefinition(), clsid, iid, object);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/TextBox.h"
 #include "support/WaveBytes.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace demo_tests;
 using namespace testing_support;
@@ -186,6 +188,38 @@ TEST_F(Diraz, FrequencyTextOutsideTheSliderLeavesSliderAndPlot)
         EXPECT_TRUE(plotEmpty());
     }
     EXPECT_TRUE(services.messages.isEmpty());
+}
+
+TEST_F(Diraz, FrequencyBoxShowsTheValueInForceOnceLeftOrUsed)
+{
+    services.dialogAnswers = {path(QStringLiteral("a.wav")), path(QStringLiteral("b.set"))};
+    const struct {
+        const char *name;
+        std::function<void()> act;
+    } rows[] = {
+        {"the focus moves on", [&] { window.Command1->setFocus(); }},
+        {"play", [&] { window.Command1->click(); }},
+        {"export", [&] { window.findChild<QAction *>(QStringLiteral("menExport"))->trigger(); }},
+        {"save", [&] { window.findChild<QAction *>(QStringLiteral("menSave"))->trigger(); }},
+    };
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        window.Text1->setFocus();
+        ASSERT_TRUE(window.Text1->hasFocus());
+        window.Text1->selectAll();
+        QTest::keyClicks(window.Text1, QStringLiteral("25000"));
+        EXPECT_EQ(window.Text1->text(), "25000") << "typing is free while the box has the focus";
+        EXPECT_EQ(window.HScroll1->value(), 2500);
+        row.act();
+        EXPECT_EQ(window.Text1->text(), "2500");
+        EXPECT_EQ(window.HScroll1->value(), 2500);
+    }
+    ASSERT_EQ(services.playedFiles.size(), 1);
+    EXPECT_EQ(readFile(path(QStringLiteral("a.wav"))), services.playedFiles[0]) << "the tone of 2500 Hz";
+    EXPECT_EQ(readFile(path(QStringLiteral("b.set"))), hex("05 00 C4 09 05 00"));
 }
 
 TEST_F(Diraz, DecimalFrequencyRoundsTiesToEven)

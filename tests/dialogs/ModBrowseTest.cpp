@@ -38,7 +38,7 @@ TEST(OpenWebPage, SuitePageLiesOnAReservedExampleHost)
     EXPECT_EQ(page.path(), QStringLiteral("/velmora/index.html"));
 }
 
-TEST(OpenWebPage, ShowsTheHourglassDuringTheHandOverAndRestoresThePointerWhateverHappens)
+TEST(OpenWebPage, ShowsTheHourglassDuringTheHandOverAndNamesTheAddressWhenNothingTookIt)
 {
     enum class Outcome { Accepted, NoBrowser, HandOverFails };
     struct Row {
@@ -61,9 +61,25 @@ TEST(OpenWebPage, ShowsTheHourglassDuringTheHandOverAndRestoresThePointerWhateve
             if (row.outcome == Outcome::HandOverFails)
                 throw std::runtime_error("no desktop");
         };
-        EXPECT_NO_THROW(ModBrowse::OpenWebPage(nullptr, ModBrowse::SuiteWebPage));
+        QList<MousePointer> whenTold;
+        recorder.onMessageBox = [&] { whenTold = recorder.pointerChanges; };
+        const QString address = QStringLiteral("https://velmora.example/velmora/hilfe.html");
+        EXPECT_NO_THROW(ModBrowse::OpenWebPage(nullptr, address));
         EXPECT_EQ(duringHandOver, QList<MousePointer>{MousePointer::Hourglass});
         EXPECT_EQ(recorder.pointerChanges, (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
-        EXPECT_TRUE(recorder.messages.isEmpty()) << "a page that did not open is not reported";
+        if (row.outcome == Outcome::Accepted) {
+            EXPECT_TRUE(recorder.messages.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(recorder.messages.size(), 1);
+        const platform::MessageBoxRequest &told = recorder.messages[0];
+        EXPECT_EQ(told.text, QStringLiteral("Die Seite konnte nicht geöffnet werden, weil kein Browser gefunden wurde.\n\n"
+                                            "Bitte öffnen Sie die folgende Adresse von Hand:\n"
+                                            "https://velmora.example/velmora/hilfe.html"));
+        EXPECT_EQ(told.title, QString()) << "the program's title";
+        EXPECT_EQ(told.icon, platform::MessageIcon::Exclamation);
+        EXPECT_EQ(told.buttons, platform::MessageButtons::Ok);
+        EXPECT_EQ(whenTold, (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}))
+            << "the pointer is back before the user reads the message";
     }
 }

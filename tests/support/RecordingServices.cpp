@@ -16,6 +16,8 @@ void RecordingServices::setMousePointer(MousePointer pointer)
 MessageResult RecordingServices::messageBox(const MessageBoxRequest &request)
 {
     messages.append(request);
+    if (onMessageBox)
+        onMessageBox();
     return messageAnswer;
 }
 

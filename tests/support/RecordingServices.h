@@ -83,6 +83,7 @@ public:
     std::function<void()> onSound;  // runs while "playing"
     std::function<void()> onFileDialog;  // runs before a dialog answers; may throw
     std::function<void()> onOpenUrl;  // runs while the address is handed over; may throw
+    std::function<void()> onMessageBox;  // runs while a message box is shown
     FakeRegistry fakeRegistry;  // starts empty
 };
 

@@ -9,5 +9,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     StartProgram(limbra::programInfo());
     FormMain window(limbra::windowOptions(), new limbra::UCLimbra(limbra::panelOptions()));
-    return runMainWindow(window);
+    EndProgram(runMainWindow(window));
 }

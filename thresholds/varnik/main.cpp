@@ -8,5 +8,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     StartProgram(varnik::programInfo());
     FormMain window(varnik::windowOptions(), new varnik::UCVarnik(varnik::panelOptions()));
-    return runMainWindow(window);
+    EndProgram(runMainWindow(window));
 }
