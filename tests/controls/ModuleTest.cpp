@@ -24,6 +24,7 @@ namespace {
 enum class Effect {
     HidesItself,             // "Test starten" gives way to the test
     PlaysFromPrivateFolder,  // the tone is written to the process's own folder, played, removed
+    KeepsUserFile,           // "Pegelton" is written to the user's cache and stays there
 };
 
 // What the library says of itself, against the identity data it must carry, and one visible
@@ -58,6 +59,10 @@ const Identity Libraries[] = {
      "{CE45A28A-F4A3-43DE-8A04-1D74DBCC8749}", "Rovad", "_Klang", "{EAA35A6C-985F-49BE-A3F2-7E22FA154491}",
      "__Klang", "{FDE10681-A54E-4287-A17D-C6602F5AF26C}", 4, 0, 9885, 7560, "", "Command2", "Wiedergabe",
      Effect::PlaysFromPrivateFolder},
+    {VELMORA_PELLIRA, "Pellira", "Pellira.UCLimbra", "{D066D4F4-CBCD-11D2-83A5-004005A1C26D}",
+     "{0F6F8C4C-CB2D-11D2-83A5-004005A1C26D}", "UCLimbra", "_UCLimbra", "{D066D4F3-CBCD-11D2-83A5-004005A1C26D}",
+     "__UCLimbra", "{D066D4F5-CBCD-11D2-83A5-004005A1C26D}", 2, 0, 9135, 5655, "Pellira.ocx", "Command1",
+     "Pegelton", Effect::KeepsUserFile},
 };
 
 void PrintTo(const Identity &id, std::ostream *out)
@@ -190,6 +195,16 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
             }
             EXPECT_FALSE(button->isHidden());
             break;
+        case Effect::KeepsUserFile: {
+            // one and a half seconds declared, two written, left for the next tone
+            const QByteArray kept = testing_support::readFile(dir.filePath(QStringLiteral("velmora/dummy.wav")));
+            EXPECT_EQ(kept.size(), 44 + 352800);
+            EXPECT_EQ(testing_support::u32At(kept, 40), 264600u);
+            EXPECT_TRUE(privateFolders(temp).isEmpty());
+            EXPECT_FALSE(QFile::exists(QStringLiteral("dummy.wav")));
+            EXPECT_FALSE(button->isHidden());
+            break;
+        }
         }
         EXPECT_EQ(library.canUnloadNow(), S_FALSE);
         site->SetContainer(nullptr);
@@ -209,5 +224,5 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
 
 INSTANTIATE_TEST_SUITE_P(EveryLibrary, Module, ::testing::ValuesIn(Libraries),
                          [](const ::testing::TestParamInfo<Identity> &info) {
-                             return std::string(info.param.progId).substr(0, std::string(info.param.progId).find('.'));
+                             return QFileInfo(QString::fromLatin1(info.param.module)).baseName().toStdString();
                          });
