@@ -63,6 +63,10 @@ const Identity Libraries[] = {
      "{0F6F8C4C-CB2D-11D2-83A5-004005A1C26D}", "UCLimbra", "_UCLimbra", "{D066D4F3-CBCD-11D2-83A5-004005A1C26D}",
      "__UCLimbra", "{D066D4F5-CBCD-11D2-83A5-004005A1C26D}", 2, 0, 9135, 5655, "Pellira.ocx", "Command1",
      "Pegelton", Effect::KeepsUserFile},
+    {VELMORA_MERVANE, "Varnik", "Varnik.UCVarnik", "{A18C7F68-68AC-49E6-B563-9D99EABEC851}",
+     "{75E6B486-24AF-40D1-9A6C-6F65B6EDB1D9}", "UCVarnik", "_UCVarnik", "{A824B64B-5DE3-4FE8-8E43-03F38BF454D9}",
+     "__UCVarnik", "{16746B5C-4BCE-4FC6-8F2C-7F97C41726BC}", 1, 0, 9120, 5205, "", "Command6", "Test starten",
+     Effect::HidesItself},
 };
 
 void PrintTo(const Identity &id, std::ostream *out)
