@@ -13,6 +13,8 @@ namespace LevelBars {
 inline constexpr int Bars = 11;
 // Bar value at the top end, index 1 for bar 1: no tone louder than 54 dB.
 inline constexpr std::array<int, Bars + 1> Top{0, 14, 29, 40, 48, 51, 54, 59, 58, 54, 40, 44};
+// The hosted controls' bars reach up to 16 dB higher: no tone louder than 70 dB.
+inline constexpr std::array<int, Bars + 1> ControlTop{0, 30, 45, 50, 60, 60, 60, 60, 60, 60, 50, 50};
 inline constexpr int Bottom = -10;
 inline constexpr int DesignValue = -5;
 

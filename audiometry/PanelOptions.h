@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LevelBars.h"
 #include "common/TonePath.h"
 
 #include <cstdint>
@@ -16,3 +17,18 @@ struct PanelOptions {
     // "Close" to the panel's control when the panel goes.
     bool closesOnDestroy = false;
 };
+
+// A hosted control leaves the pointer to its host and keeps its tone file.
+inline constexpr TonePath::Policy HostedTone{ModPlay::SoundOnly, TonePath::Pointer::Untouched,
+                                             TonePath::File::KeptPerUser};
+
+// What a hosted control's panel takes: the level from a control of its own, read afresh before
+// every tone, and bars reaching 16 dB higher than the programs'.
+inline PanelOptions hostedPanelOptions(std::function<std::int32_t()> level)
+{
+    PanelOptions options;
+    options.level = std::move(level);
+    options.barTops.assign(LevelBars::ControlTop.begin(), LevelBars::ControlTop.end());
+    options.tone = HostedTone;
+    return options;
+}

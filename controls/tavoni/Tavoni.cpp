@@ -33,17 +33,10 @@ constexpr com::ControlDescription Description{
     ToolboxRows,
 };
 
-QWidget *createPanel()
-{
-    auto *panel = new tavoni::TavoniPanel();
-    panel->hide();
-    return panel;
-}
-
 } // namespace
 
 const com::ControlDefinition &velmoraControlDefinition()
 {
-    static const com::ControlDefinition definition{Description, &createPanel};
+    static const com::ControlDefinition definition{Description, &com::hiddenPanel<tavoni::TavoniPanel>};
     return definition;
 }

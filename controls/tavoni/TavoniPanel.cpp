@@ -12,23 +12,12 @@
 
 namespace tavoni {
 
-namespace {
-
-PanelOptions controlOptions(const TavoniPanel *panel)
-{
-    PanelOptions options;
-    // read afresh before every tone; whole slider values give the same bytes as the float
-    options.level = [panel] { return std::int32_t(panel->HScroll1->value()); };
-    options.barTops.assign(TavoniPanel::BarTops.begin(), TavoniPanel::BarTops.end());
-    // a hosted control leaves the pointer to its host and keeps its tone file
-    options.tone = {ModPlay::SoundOnly, TonePath::Pointer::Untouched, TonePath::File::KeptPerUser};
-    return options;
-}
-
-} // namespace
-
 TavoniPanel::TavoniPanel(QWidget *parent)
-    : UCHTest(controlOptions(this), parent)
+    : UCHTest(hostedPanelOptions([this] {
+                  // whole slider values give the same bytes as the float
+                  return std::int32_t(HScroll1->value());
+              }),
+              parent)
 {
     Label14 = platform::designLabel(this, QStringLiteral("Einpegeln"), QRect(240, 3240, 735, 255));
     Label15 = platform::designLabel(this, QStringLiteral("Grobeinstellung"), QRect(240, 3720, 1215, 255));

@@ -17,7 +17,7 @@ class TavoniPanel : public UCHTest {
 public:
     explicit TavoniPanel(QWidget *parent = nullptr);
 
-    static constexpr std::array<int, Bars + 1> BarTops{0, 30, 45, 50, 60, 60, 60, 60, 60, 60, 50, 50};
+    static constexpr std::array<int, Bars + 1> BarTops = LevelBars::ControlTop;
     static constexpr float LevelToneFrequency = 2000;
     static constexpr std::int32_t LevelToneSampleCount = 132300;
     static constexpr std::int32_t FineToneSampleCount = 44100;

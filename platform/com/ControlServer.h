@@ -3,8 +3,7 @@
 #include "ControlDescription.h"
 
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // One generic server: a control library is a description plus a panel factory.
 namespace com {
@@ -14,6 +13,15 @@ struct ControlDefinition {
     // A new panel, hidden and without a parent; may throw.
     QWidget *(*createPanel)();
 };
+
+// The panel factory of a library whose panel class is all it needs.
+template <typename Panel>
+QWidget *hiddenPanel()
+{
+    auto *panel = new Panel();
+    panel->hide();
+    return panel;
+}
 
 // The work of the four entry points for a library's one class. Nothing throws.
 namespace ControlServer {

@@ -24,6 +24,7 @@ namespace {
 enum class Effect {
     HidesItself,             // "Test starten" gives way to the test
     PlaysFromPrivateFolder,  // the tone is written to the process's own folder, played, removed
+    KeepsUserFile,           // "Pegelton" is written to the user's cache and stays there
 };
 
 // What the library says of itself, against the identity data it must carry, and one visible
@@ -58,6 +59,14 @@ const Identity Libraries[] = {
      "{CE45A28A-F4A3-43DE-8A04-1D74DBCC8749}", "Rovad", "_Klang", "{EAA35A6C-985F-49BE-A3F2-7E22FA154491}",
      "__Klang", "{FDE10681-A54E-4287-A17D-C6602F5AF26C}", 4, 0, 9885, 7560, "", "Command2", "Wiedergabe",
      Effect::PlaysFromPrivateFolder},
+    {VELMORA_PELLIRA, "Pellira", "Pellira.UCLimbra", "{D066D4F4-CBCD-11D2-83A5-004005A1C26D}",
+     "{0F6F8C4C-CB2D-11D2-83A5-004005A1C26D}", "UCLimbra", "_UCLimbra", "{D066D4F3-CBCD-11D2-83A5-004005A1C26D}",
+     "__UCLimbra", "{D066D4F5-CBCD-11D2-83A5-004005A1C26D}", 2, 0, 9135, 5655, "Pellira.ocx", "Command1",
+     "Pegelton", Effect::KeepsUserFile},
+    {VELMORA_MERVANE, "Varnik", "Varnik.UCVarnik", "{A18C7F68-68AC-49E6-B563-9D99EABEC851}",
+     "{75E6B486-24AF-40D1-9A6C-6F65B6EDB1D9}", "UCVarnik", "_UCVarnik", "{A824B64B-5DE3-4FE8-8E43-03F38BF454D9}",
+     "__UCVarnik", "{16746B5C-4BCE-4FC6-8F2C-7F97C41726BC}", 1, 0, 9120, 5205, "", "Command6", "Test starten",
+     Effect::HidesItself},
 };
 
 void PrintTo(const Identity &id, std::ostream *out)
@@ -190,6 +199,16 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
             }
             EXPECT_FALSE(button->isHidden());
             break;
+        case Effect::KeepsUserFile: {
+            // one and a half seconds declared, two written, left for the next tone
+            const QByteArray kept = testing_support::readFile(dir.filePath(QStringLiteral("velmora/dummy.wav")));
+            EXPECT_EQ(kept.size(), 44 + 352800);
+            EXPECT_EQ(testing_support::u32At(kept, 40), 264600u);
+            EXPECT_TRUE(privateFolders(temp).isEmpty());
+            EXPECT_FALSE(QFile::exists(QStringLiteral("dummy.wav")));
+            EXPECT_FALSE(button->isHidden());
+            break;
+        }
         }
         EXPECT_EQ(library.canUnloadNow(), S_FALSE);
         site->SetContainer(nullptr);
@@ -209,5 +228,5 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
 
 INSTANTIATE_TEST_SUITE_P(EveryLibrary, Module, ::testing::ValuesIn(Libraries),
                          [](const ::testing::TestParamInfo<Identity> &info) {
-                             return std::string(info.param.progId).substr(0, std::string(info.param.progId).find('.'));
+                             return QFileInfo(QString::fromLatin1(info.param.module)).baseName().toStdString();
                          });

@@ -22,8 +22,7 @@ protected:
     QTemporaryDir cache;
     const bool ownCache = qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
     TavoniPanel panel;
-    const QString keptFile = TonePath::filePath({ModPlay::SoundOnly, TonePath::Pointer::Untouched,
-                                                 TonePath::File::KeptPerUser});
+    const QString keptFile = TonePath::filePath(HostedTone);
 
     bool levelBlockShown() const
     {

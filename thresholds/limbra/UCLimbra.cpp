@@ -56,7 +56,7 @@ UCLimbra::UCLimbra(PanelOptions options, Hooks hooks, QWidget *parent)
 {
     if (m_options.barTops.empty())
         m_options.barTops.assign(LevelBars::Top.begin(), LevelBars::Top.end());
-    resize(platform::twipsRect(0, 0, 9135, 5655).size());
+    resize(platform::twipsRect(0, 0, DesignWidth, DesignHeight).size());
     platform::useDesignFont(*this);
 
     Label12 = platform::designLabel(this, QStringLiteral("Schallpegel in [dB]"), QRect(600, 360, 1455, 255));
@@ -157,7 +157,7 @@ void UCLimbra::VScroll_Change(int n)
         SampleChunks chunks;
         ModTon::MakeThresholdTone(m_amplitude, m_normal, L, m_frequency, chunks);
         ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
-    });
+    }, m_hooks.playsTone);
     // a tone that was not heard changes no record, and confirms nothing on a bar not yet heard
     if (!heard) {
         if (!m_heardSinceCurrent)

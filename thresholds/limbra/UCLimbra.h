@@ -30,10 +30,14 @@ public:
     struct Hooks {
         std::function<void()> barsHidden;  // by the last "OK", before the chart is drawn
         std::function<void()> barsShown;   // by "Test wiederholen", before the frequency goes back
+        // plays each written bar tone; empty: the tone policy's sequence on `MMControl1`
+        TonePath::Player playsTone;
     };
 
     static constexpr int Bars = LevelBars::Bars;
     static constexpr std::int32_t ToneSampleCount = 44100;
+    static constexpr int DesignWidth = 9135;  // twips
+    static constexpr int DesignHeight = 5655;
 
     explicit UCLimbra(PanelOptions options, Hooks hooks = {}, QWidget *parent = nullptr);
     ~UCLimbra() override;

@@ -1,6 +1,7 @@
 #include "DialogPref2.h"
 
 #include "DialogPref1.h"
+#include "UCVarnik.h"
 #include "audiometry/WizardPages.h"
 #include "platform/DesignControls.h"
 #include "platform/ScrollBar.h"
@@ -16,7 +17,7 @@ DialogPref2::DialogPref2()
     : WizardPage(QStringLiteral("Voreinstellungen - Feinabstimmung"), QStringLiteral("Ok"), QStringLiteral("<- Zurück"),
                  levelPageTone)
     , Label1(new QLabel(QStringLiteral("3. Stellen Sie die Ausgabelautstärke des Programms ein:"), this))
-    , HScroll1(platform::designScrollBar(this, Qt::Horizontal, QRect(1148, 1200, 3735, 255), {500, 2000, 1, 3, 1000}))
+    , HScroll1(platform::designScrollBar(this, Qt::Horizontal, QRect(1148, 1200, 3735, 255), {500, 2000, 1, 3, UCVarnik::DesignLevel}))
 {
     setTwipsGeometry(Label1, 120, 240, 4695, 375);
     platform::fitToText(Label1);

@@ -53,7 +53,7 @@ UCVarnik::UCVarnik(Options options, QWidget *parent)
     : QWidget(parent)
     , m_options(std::move(options))
 {
-    resize(platform::twipsRect(0, 0, 9120, 5205).size());
+    resize(platform::twipsRect(0, 0, DesignWidth, DesignHeight).size());
     platform::useDesignFont(*this);
 
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 3533, 2002, 2055, 1200);

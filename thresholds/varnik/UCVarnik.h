@@ -55,6 +55,10 @@ public:
         {5000, 19, 50, -10, 0, 2, 3},
         {10000, 40, 140, -10, 0, 5, 5},
     }};
+    static constexpr int DesignWidth = 9120;  // twips
+    static constexpr int DesignHeight = 5205;
+    // The level pages' design value: the level of every tone while they are never shown.
+    static constexpr int DesignLevel = 1000;
     // Frames of a test tone; the writer is told as many sample values, one second.
     static constexpr std::int32_t ToneFrames = 88200;
 

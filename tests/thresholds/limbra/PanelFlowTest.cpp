@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,7 +47,8 @@ protected:
                 [this] {
                     hookCalls.append(QStringLiteral("barsShown: OK 11 %1, frequency %2")
                                          .arg(panel.Cm(11)->isHidden() ? "hidden" : "shown", panel.Label18->text()));
-                }};
+                },
+                {}};
     }
 
     void upArrow(int bar) { panel.VScroll(bar)->userAction(QAbstractSlider::SliderSingleStepSub); }
@@ -312,4 +314,17 @@ TEST_F(LimbraPanel, RepeatKeepsTheRunAndNormalCurveBringsItBack)
     EXPECT_FLOAT_EQ(panel.MeasuredThreshold[1], 36);
     for (int n = 2; n <= Bars; ++n)
         EXPECT_FLOAT_EQ(panel.MeasuredThreshold[std::size_t(n)], measured[std::size_t(n)]) << n;
+}
+
+TEST_F(LimbraPanel, HostsPlayRoutineTakesTheWrittenTone)
+{
+    QStringList played;
+    UCLimbra hosted(options(), {{}, {}, [&](const QString &path) {
+                        played.append(QStringLiteral("%1, %2 bytes").arg(path).arg(QFileInfo(path).size()));
+                    }});
+    hosted.Command6->click();
+    EXPECT_EQ(played, QStringList{QStringLiteral("%1, %2 bytes").arg(platform::soundFilePath()).arg(44 + 352800)});
+    EXPECT_TRUE(services.mciWrites.isEmpty());
+    // heard: its "OK" is offered
+    EXPECT_TRUE(hosted.Cm(1)->isEnabled());
 }
