@@ -12,7 +12,7 @@
 
 namespace {
 
-// Clicks the buttons named in its spec ("Weiter ->|Testton") and says so, then closes the
+// Clicks the buttons named in its argument ("Weiter ->|Testton") and says so, then closes the
 // program's windows one by one, the modal one first, the way a window manager's close button
 // does, and prints the monotonic time in microseconds at which the last one went.
 class WindowCloser : public QObject {
@@ -94,7 +94,7 @@ class WindowCloserPlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "WindowCloser.json")
 public:
-    QObject *create(const QString &, const QString &spec) override { return new WindowCloser(spec); }
+    QObject *create(const QString &, const QString &argument) override { return new WindowCloser(argument); }
 };
 
 } // namespace
