@@ -93,15 +93,6 @@ QImage pageOverWindow(QWidget &window, QWidget &page)
     return picture;
 }
 
-QString saveScreenshot(const QImage &image, const QString &name)
-{
-    const QString folder = QStringLiteral(VELMORA_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString path = folder + "/" + name;
-    EXPECT_TRUE(image.save(path)) << path.toStdString();
-    return path;
-}
-
 std::vector<std::int16_t> channel(const QByteArray &file, int which)
 {
     const std::vector<std::int16_t> all = testing_support::samples(file, 44);

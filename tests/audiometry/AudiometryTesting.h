@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/RecordingServices.h"
+#include "support/Screenshot.h"
 #include "support/WaveBytes.h"
 
 #include <QByteArray>
@@ -46,8 +47,7 @@ ModalTexts textsOfModal(const std::function<void()> &open);
 // manager would frame it.
 QImage pageOverWindow(QWidget &window, QWidget &page);
 
-// Saves a picture for a person to look at in the screenshot folder; returns its path.
-QString saveScreenshot(const QImage &image, const QString &name);
+using testing_support::saveScreenshot;
 
 // The samples of one channel (0 left, 1 right) of a played file, behind its 44-byte header.
 std::vector<std::int16_t> channel(const QByteArray &file, int which);
