@@ -4,7 +4,6 @@
 #include "ChartCaptions.h"
 #include "LevelPlot.h"
 #include "Modtest.h"
-#include "common/ModWave.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -193,14 +192,12 @@ void UCHTest::VScroll_Change(Ear ear, int i)
     }
     const float v = float(VScroll(ear, i)->value());
 
-    const bool heard = playTone([&](const QString &path) {
-        SampleChunks chunks;
+    const bool heard = playTone(TonePath::toneFile(m_format, m_sampleCount, [&](SampleChunks &chunks) {
         if (ear == Ear::Right)
             Modtest::MakeToneRight(m_amplitude, m_normal, v, m_frequency, chunks);
         else
             Modtest::MakeToneLeft(m_amplitude, m_normal, v, m_frequency, chunks);
-        ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
-    });
+    }));
     // a tone that was not heard is not recorded, and without an earlier tone on this bar there
     // is nothing to confirm
     if (!heard) {

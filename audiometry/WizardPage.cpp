@@ -1,7 +1,6 @@
 #include "WizardPage.h"
 
 #include "Modtest.h"
-#include "common/ModWave.h"
 #include "common/TonePath.h"
 #include "platform/Twips.h"
 
@@ -33,11 +32,9 @@ void WizardPage::calibrationTone(std::int32_t amplitude, SampleChunks &chunks)
 
 void WizardPage::playTone(std::int32_t amplitude, std::int32_t sampleCount)
 {
-    TonePath::play(MMControl2, TonePath::Policy{ModPlay::SoundThenClose}, [&](const QString &path) {
-        FillStandardFormat(m_format);
-        m_tone(amplitude, m_chunks);
-        ModWave::WriteWaveFile(path, m_format, m_chunks, sampleCount);
-    });
+    FillStandardFormat(m_format);
+    TonePath::play(MMControl2, TonePath::Policy{ModPlay::SoundThenClose},
+                   TonePath::toneFile(m_format, sampleCount, [&](SampleChunks &chunks) { m_tone(amplitude, chunks); }));
 }
 
 void WizardPage::reject()

@@ -45,5 +45,4 @@ protected:
 private:
     ToneGenerator m_tone;
     WaveFormat m_format;
-    SampleChunks m_chunks;
 };

@@ -1,5 +1,6 @@
 #include "TonePath.h"
 
+#include "ModWave.h"
 #include "platform/Services.h"
 #include "platform/TempFiles.h"
 
@@ -12,6 +13,15 @@ namespace TonePath {
 QString filePath(const Policy &policy)
 {
     return policy.file == File::KeptPerUser ? platform::keptSoundFilePath() : platform::soundFilePath();
+}
+
+Writer toneFile(const WaveFormat &format, std::int32_t sampleCount, std::function<void(SampleChunks &)> synthesise)
+{
+    return [format, sampleCount, synthesise = std::move(synthesise)](const QString &path) {
+        SampleChunks chunks;
+        synthesise(chunks);
+        ModWave::WriteWaveFile(path, format, chunks, sampleCount);
+    };
 }
 
 bool play(platform::MMControl &control, const Policy &policy, const Writer &write, const Player &playFile)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "ModPlay.h"
+#include "SampleChunks.h"
+#include "WaveFormat.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace platform {
@@ -34,6 +37,10 @@ QString filePath(const Policy &policy);
 
 using Writer = std::function<void(const QString &path)>;
 using Player = std::function<void(const QString &path)>;
+
+// The usual writer: `synthesise` fills fresh chunks, which are written with `format` and
+// `sampleCount`.
+Writer toneFile(const WaveFormat &format, std::int32_t sampleCount, std::function<void(SampleChunks &)> synthesise);
 
 // `write` synthesises the tone into the file; `playFile` drives the control (by default the
 // policy's sequence on `control`). Any failure is told to the user and the pointer restored on

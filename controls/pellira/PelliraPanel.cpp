@@ -1,6 +1,5 @@
 #include "PelliraPanel.h"
 
-#include "common/ModWave.h"
 #include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -44,11 +43,8 @@ void PelliraPanel::playLevelTone(const TonePath::Policy &policy, std::int32_t A,
     FillStandardFormat(format);
     TonePath::play(
         MMControl1, policy,
-        [&](const QString &path) {
-            SampleChunks chunks;
-            ModTon::MakeToneBoth(A, LevelToneFrequency, chunks);
-            ModWave::WriteWaveFile(path, format, chunks, sampleCount);
-        },
+        TonePath::toneFile(format, sampleCount,
+                           [&](SampleChunks &chunks) { ModTon::MakeToneBoth(A, LevelToneFrequency, chunks); }),
         [this](const QString &) { playThroughCommand2(); });
 }
 

@@ -1,7 +1,6 @@
 #include "TavoniPanel.h"
 
 #include "audiometry/Modtest.h"
-#include "common/ModWave.h"
 #include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -42,11 +41,9 @@ void TavoniPanel::playLevelTone(std::int32_t level, std::int32_t sampleCount)
     m_frequency = LevelToneFrequency;
     m_sampleCount = sampleCount;
     FillStandardFormat(m_format);
-    playTone([&](const QString &path) {
-        SampleChunks chunks;
+    playTone(TonePath::toneFile(m_format, m_sampleCount, [&](SampleChunks &chunks) {
         Modtest::MakeToneBoth(10 * level, m_frequency, chunks);
-        ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
-    });
+    }));
 }
 
 void TavoniPanel::Command1_Click()

@@ -4,7 +4,6 @@
 #include "ThresholdChart.h"
 #include "audiometry/ChartCaptions.h"
 #include "audiometry/LevelPlot.h"
-#include "common/ModWave.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -153,11 +152,11 @@ void UCLimbra::VScroll_Change(int n)
     Label18->setText(frequencyText(n));
     const float L = float(VScroll(n)->value());
 
-    const bool heard = TonePath::play(MMControl1, m_options.tone, [&](const QString &path) {
-        SampleChunks chunks;
-        ModTon::MakeThresholdTone(m_amplitude, m_normal, L, m_frequency, chunks);
-        ModWave::WriteWaveFile(path, m_format, chunks, m_sampleCount);
-    }, m_hooks.playsTone);
+    const bool heard = TonePath::play(MMControl1, m_options.tone,
+                                      TonePath::toneFile(m_format, m_sampleCount, [&](SampleChunks &chunks) {
+                                          ModTon::MakeThresholdTone(m_amplitude, m_normal, L, m_frequency, chunks);
+                                      }),
+                                      m_hooks.playsTone);
     // a tone that was not heard changes no record, and confirms nothing on a bar not yet heard
     if (!heard) {
         if (!m_heardSinceCurrent)

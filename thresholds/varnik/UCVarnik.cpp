@@ -2,7 +2,6 @@
 
 #include "ModFrequenztest.h"
 #include "audiometry/ChartCaptions.h"
-#include "common/ModWave.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -182,11 +181,10 @@ void UCVarnik::VScroll_Change(int i)
     FillStandardFormat(m_format);
     const float swing = DeltaF[std::size_t(i)];
 
-    const bool heard = TonePath::play(MMControl1, m_options.tone, [&](const QString &path) {
-        SampleChunks chunks;
-        ModFrequenztest::GenerateFmTone(Level, Freq, swing, NumFrames, chunks);
-        ModWave::WriteWaveFile(path, m_format, chunks, NumFrames);
-    });
+    const bool heard = TonePath::play(MMControl1, m_options.tone,
+                                      TonePath::toneFile(m_format, NumFrames, [&](SampleChunks &chunks) {
+                                          ModFrequenztest::GenerateFmTone(Level, Freq, swing, NumFrames, chunks);
+                                      }));
     if (heard && i == 1 && m_options.closesAfterFirstSlider)
         MMControl1.setCommand(QStringLiteral("Close"));
 }
