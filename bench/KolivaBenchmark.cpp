@@ -1,14 +1,12 @@
-#include "demos/frame/SoundFile.h"
+#include "DemoToneToFile.h"
+
 #include "demos/koliva/Eingabe.h"
 #include "demos/koliva/ModAmp.h"
 
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "platform/TempFiles.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QFile>
 
 namespace {
 
@@ -30,14 +28,9 @@ BENCHMARK(KolivaSliderRedraw)->Unit(benchmark::kMillisecond);
 // What play does before the device: the longest Koliva tone synthesised and written.
 void KolivaLongestToneToFile(benchmark::State &state)
 {
-    const QString path = platform::temporaryFilePath(QStringLiteral("bench-koliva.wav"));
-    WaveFormat format;
-    for (auto _ : state) {
-        demos::writeDemoSound(path, format, 10, [](std::int32_t frames, SampleChunks &chunks) {
-            ModAmp::SynthesizeAM(10.0f, 10.0f, 1000.0f, 10.0f, frames, chunks);
-        });
-        QFile::remove(path);
-    }
+    timeDemoToneToFile(state, QStringLiteral("bench-koliva.wav"), 10, [](std::int32_t frames, SampleChunks &chunks) {
+        ModAmp::SynthesizeAM(10.0f, 10.0f, 1000.0f, 10.0f, frames, chunks);
+    });
 }
 BENCHMARK(KolivaLongestToneToFile)->Unit(benchmark::kMillisecond);
 
