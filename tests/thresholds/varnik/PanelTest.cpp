@@ -2,8 +2,7 @@
 
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "platform/TempFiles.h"
-#include "support/WaveBytes.h"
+#include "platform/Twips.h"
 #include "thresholds/varnik/ModFrequenztest.h"
 #include "thresholds/varnik/UCVarnik.h"
 
@@ -14,116 +13,107 @@
 using namespace audiometry_testing;
 using platform::MousePointer;
 using varnik::UCVarnik;
+using A = QAbstractSlider;
 
 namespace {
 
 class Panel : public varnik_testing::VarnikTest {
 protected:
     float level = 1000;
-    UCVarnik::Options options{[this] { return level; }, TonePath::Policy{ModPlay::SoundOnly}, true};
-    UCVarnik panel{options};
+    UCVarnik panel{{[this] { return level; }, TonePath::Policy{ModPlay::SoundOnly}, true}};
 
-    void act(int i, QAbstractSlider::SliderAction action) { panel.VScroll(i)->userAction(action); }
+    void act(int i, A::SliderAction action) { panel.VScroll(i)->userAction(action); }
     void confirm(int i)
     {
         ASSERT_FALSE(panel.Cm(i)->isHidden()) << "OK " << i << " is not shown";
         panel.Cm(i)->click();
     }
-    // The panel's own controls that are switched on.
     QStringList shown() const { return shownChildren(panel); }
-    static QByteArray fmTone(float frequency, float deltaF)
-    {
-        SampleChunks chunks;
-        varnik::ModFrequenztest::GenerateFmTone(1000, frequency, deltaF, 88200, chunks);
-        return testing_support::joined(chunks);
-    }
+    std::string measured(int i) const { return panel.Lb2(i)->text().toStdString(); }
 };
 
 } // namespace
 
-TEST_F(Panel, SlidersWithTheirRangesStepsAndSwings)
+TEST_F(Panel, SliderRangesAndSteps)
 {
     struct Row {
-        float frequency;
         int min, max, value, small, large;
-        float top, bottom, design;
     };
-    const Row rows[] = {
-        {50, 20, -10, 0, 2, 2, 3.8f, 0.8f, 1.8f},         {100, 20, -10, 0, 2, 2, 3.8f, 0.8f, 1.8f},
-        {200, 20, -10, -5, 2, 3, 3.8f, 0.8f, 1.3f},       {500, 20, -10, -5, 2, 3, 4.0f, 1.0f, 1.5f},
-        {1000, 30, -10, -5, 2, 3, 6.5f, 2.5f, 3.0f},      {2000, 40, -10, 0, 2, 3, 10.0f, 5.0f, 6.0f},
-        {5000, 50, -10, 0, 2, 3, 24.0f, 18.0f, 19.0f},    {10000, 140, -10, 0, 5, 5, 54.0f, 39.0f, 40.0f},
-    };
+    const Row rows[] = {{20, -10, 0, 2, 2},  {20, -10, 0, 2, 2},  {20, -10, -5, 2, 3}, {20, -10, -5, 2, 3},
+                        {30, -10, -5, 2, 3}, {40, -10, 0, 2, 3}, {50, -10, 0, 2, 3},  {140, -10, 0, 5, 5}};
     for (int i = 1; i <= UCVarnik::Sliders; ++i) {
-        const Row &row = rows[i - 1];
-        SCOPED_TRACE(row.frequency);
+        SCOPED_TRACE(i);
         const platform::ScrollBar *bar = panel.VScroll(i);
-        EXPECT_EQ(bar->min(), row.min);
-        EXPECT_EQ(bar->max(), row.max);
-        EXPECT_EQ(bar->value(), row.value);
-        EXPECT_EQ(bar->smallChange(), row.small);
-        EXPECT_EQ(bar->largeChange(), row.large);
-        EXPECT_FLOAT_EQ(UCVarnik::deltaF(i, row.min), row.top);
-        EXPECT_FLOAT_EQ(UCVarnik::deltaF(i, row.max), row.bottom);
-        EXPECT_FLOAT_EQ(UCVarnik::deltaF(i, row.value), row.design);
-        EXPECT_FLOAT_EQ(UCVarnik::SliderTable[std::size_t(i - 1)].frequency, row.frequency);
-        EXPECT_EQ(panel.Cm(i)->text(), "OK");
+        const Row &row = rows[i - 1];
+        EXPECT_EQ((std::array{bar->min(), bar->max(), bar->value(), bar->smallChange(), bar->largeChange()}),
+                  (std::array{row.min, row.max, row.value, row.small, row.large}));
     }
     EXPECT_EQ(panel.Cm(3)->toolTip(), "aktuellen Weret bestätigen");
     EXPECT_EQ(panel.Cm(5)->toolTip(), "aktuellen wert bestätigen");
-    EXPECT_EQ(panel.Cm(8)->toolTip(), "aktuellen Wert bestätigen");
 }
 
-TEST_F(Panel, TestStartenShowsTheFirstSliderAndItsOkWithoutATone)
+// "OK" records what its slider shows, moved or not; the level is read before every tone.
+TEST_F(Panel, EightSlidersPlayTheirTonesAndEndInTheChart)
 {
+    struct Row {
+        const char *name;
+        std::vector<A::SliderAction> moves;
+        float level, result;
+        const char *text, *next;
+    };
+    const Row rows[] = {
+        {"50 Hz at the bottom", {A::SliderToMaximum}, 1000, 0.8f, "0,8", "100"},
+        {"100 Hz not moved", {}, 1000, 1.8f, "1,8", "200"},
+        {"200 Hz one step down", {A::SliderSingleStepAdd}, 500, 1.1f, "1,1", "500"},
+        {"500 Hz not moved", {}, 500, 1.5f, "1,5", "1000"},
+        {"1000 Hz one step up", {A::SliderSingleStepSub}, 2000, 3.2f, "3,2", "2000"},
+        {"2000 Hz a track click up", {A::SliderPageStepSub}, 1234, 6.3f, "6,3", "5000"},
+        {"5000 Hz up and down again", {A::SliderSingleStepSub, A::SliderSingleStepAdd}, 1000, 19.0f, "19", "10000"},
+        {"10000 Hz at the top", {A::SliderToMinimum}, 1000, 54.0f, "54", "10000"},
+    };
+    const QRect sliderPlace = panel.VScroll(1)->geometry();
     EXPECT_EQ(shown(), QStringList{"Command6"});
-    EXPECT_EQ(panel.Command6->toolTip(), "Zezevav starten");
     panel.Command6->click();
     EXPECT_EQ(shown(), (QStringList{"Cm1", "Label13", "Label17", "Label18", "Label19", "VScroll1"}));
     EXPECT_EQ(panel.Label18->text(), "50");
-    EXPECT_TRUE(panel.VScroll(1)->isEnabled());
-    EXPECT_TRUE(panel.Cm(1)->isEnabled());
-    EXPECT_TRUE(services.mciWrites.isEmpty());
-    EXPECT_TRUE(services.pointerChanges.isEmpty());
-}
-
-TEST_F(Panel, EightSlidersAtTheirTopsPlayTheirTonesAndEndInTheChart)
-{
-    const char *tops[] = {"3,8", "3,8", "3,8", "4", "6,5", "10", "24", "54"};
-    const char *next[] = {"100", "200", "500", "1000", "2000", "5000", "10000", "10000"};
-    const QRect sliderPlace = panel.VScroll(1)->geometry();
-    const QRect okPlace = panel.Cm(1)->geometry();
-    panel.Command6->click();
+    int tones = 0;
     for (int i = 1; i <= UCVarnik::Sliders; ++i) {
-        SCOPED_TRACE(i);
+        const Row &row = rows[i - 1];
+        SCOPED_TRACE(row.name);
         EXPECT_EQ(panel.VScroll(i)->geometry(), sliderPlace);
-        EXPECT_EQ(panel.Cm(i)->geometry(), okPlace);
+        EXPECT_EQ(panel.Cm(i)->geometry(), panel.Cm(1)->geometry());
         services.mciWrites.clear();
         services.pointerChanges.clear();
-        act(i, QAbstractSlider::SliderToMinimum);
-
-        QStringList expected{"FileName=" + platform::soundFilePath(), "Flag1=false", "Flag2=true", "Command=Sound"};
-        if (i == 1)
-            expected.append("Command=Close");
-        EXPECT_EQ(services.mciLog(), expected);
-        EXPECT_EQ(services.mciWrites.first().control, "MMControl1");
-        EXPECT_EQ(services.pointerChanges, (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
-        const UCVarnik::Slider &slider = UCVarnik::SliderTable[std::size_t(i - 1)];
-        const float top = UCVarnik::deltaF(i, slider.min);
-        EXPECT_FLOAT_EQ(panel.DeltaF[std::size_t(i)], top);
-        EXPECT_FLOAT_EQ(panel.Freq, slider.frequency);
-        const QByteArray &file = services.playedFiles.last();
-        EXPECT_EQ(declaredDataBytes(file), 176400u);
-        EXPECT_TRUE(file.mid(44) == fmTone(slider.frequency, top)) << "the samples of the swinging tone";
-
+        level = row.level;
+        for (A::SliderAction move : row.moves)
+            act(i, move);
+        tones += int(row.moves.size());
+        EXPECT_EQ(services.playedFiles.size(), tones) << "one tone per change";
+        if (!row.moves.empty()) {
+            const QStringList expected = varnik_testing::toneLog(i == 1);
+            EXPECT_EQ(services.mciLog().mid(services.mciLog().size() - expected.size()), expected);
+            EXPECT_EQ(services.mciWrites.first().control, "MMControl1");
+            EXPECT_EQ(services.pointerChanges.mid(services.pointerChanges.size() - 2),
+                      (QList<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+            EXPECT_FLOAT_EQ(panel.DeltaF[std::size_t(i)], row.result);
+            const QByteArray &file = services.playedFiles.last();
+            EXPECT_EQ(declaredDataBytes(file), 176400u);
+            EXPECT_NEAR(peak(channel(file, 0)), 10 * row.level, 1);
+            SampleChunks tone;
+            varnik::ModFrequenztest::GenerateFmTone(row.level, UCVarnik::SliderTable[std::size_t(i - 1)].frequency,
+                                                    panel.DeltaF[std::size_t(i)], 88200, tone);
+            EXPECT_TRUE(file.mid(44) == testing_support::joined(tone)) << "the samples of the swinging tone";
+        } else {
+            EXPECT_TRUE(services.mciWrites.isEmpty() && services.pointerChanges.isEmpty());
+        }
         confirm(i);
-        EXPECT_FLOAT_EQ(panel.Result[std::size_t(i - 1)], top);
-        EXPECT_EQ(panel.Lb2(i)->text().toStdString(), tops[i - 1]);
-        EXPECT_EQ(panel.Label18->text(), next[i - 1]);
+        EXPECT_FLOAT_EQ(panel.Result[std::size_t(i - 1)], row.result);
+        EXPECT_EQ(measured(i), row.text);
+        EXPECT_EQ(panel.Label18->text(), row.next);
         EXPECT_TRUE(panel.VScroll(i)->isHidden());
         EXPECT_FALSE(panel.VScroll(i)->isEnabled());
     }
-    EXPECT_EQ(services.playedFiles.size(), 8);
+    EXPECT_FLOAT_EQ(panel.DeltaF[2], 0) << "a slider never moved set no Δf";
     EXPECT_EQ(shown(), (QStringList{"Ausgabe", "Command3", "Command4", "Command5", "Label13", "Label17", "Label18",
                                     "Label19"}));
     EXPECT_EQ(panel.Ausgabe->surface().primitives().size(), 30);
@@ -136,105 +126,42 @@ TEST_F(Panel, EightSlidersAtTheirTopsPlayTheirTonesAndEndInTheChart)
     EXPECT_EQ(panel.Ausgabe->surface().primitives().size(), 30 + 28 + 28) << "drawn over, never cleared";
 }
 
-// "OK" records what its slider shows, moved or not; the texts use the locale's separator.
-TEST_F(Panel, MeasuredColumnShowsWhatEachOkConfirmed)
-{
-    struct Row {
-        const char *name;
-        std::vector<QAbstractSlider::SliderAction> moves;
-        float result;
-        const char *text;
-    };
-    using A = QAbstractSlider;
-    const Row rows[] = {
-        {"50 Hz at the bottom", {A::SliderToMaximum}, 0.8f, "0,8"},
-        {"100 Hz not moved", {}, 1.8f, "1,8"},
-        {"200 Hz one step down", {A::SliderSingleStepAdd}, 1.1f, "1,1"},
-        {"500 Hz not moved", {}, 1.5f, "1,5"},
-        {"1000 Hz one step up", {A::SliderSingleStepSub}, 3.2f, "3,2"},
-        {"2000 Hz a track click up", {A::SliderPageStepSub}, 6.3f, "6,3"},
-        {"5000 Hz up and down again", {A::SliderSingleStepSub, A::SliderSingleStepAdd}, 19.0f, "19"},
-        {"10000 Hz one step up", {A::SliderSingleStepSub}, 40.5f, "40,5"},
-    };
-    panel.Command6->click();
-    int tones = 0;
-    for (int i = 1; i <= UCVarnik::Sliders; ++i) {
-        const Row &row = rows[i - 1];
-        SCOPED_TRACE(row.name);
-        for (A::SliderAction move : row.moves)
-            act(i, move);
-        tones += int(row.moves.size());
-        EXPECT_EQ(services.playedFiles.size(), tones) << "one tone per change";
-        confirm(i);
-        EXPECT_FLOAT_EQ(panel.Result[std::size_t(i - 1)], row.result);
-        EXPECT_EQ(panel.Lb2(i)->text().toStdString(), row.text);
-    }
-    EXPECT_FLOAT_EQ(panel.DeltaF[2], 0) << "a slider never moved set no Δf";
-}
-
 TEST_F(Panel, TestWiederholenKeepsValuesAndTheNextStartClearsTheChart)
 {
     panel.Command6->click();
-    act(1, QAbstractSlider::SliderToMaximum);
+    act(1, A::SliderToMaximum);
     for (int i = 1; i <= UCVarnik::Sliders; ++i)
         confirm(i);
     panel.Command5->click();
     panel.Command4->click();
     EXPECT_EQ(shown(), (QStringList{"Command6", "Label13"}));
     EXPECT_TRUE(panel.Ausgabe2->isHidden());
-    EXPECT_EQ(panel.Label18->text(), "50");
 
     panel.Command6->click();
     EXPECT_TRUE(panel.Ausgabe->surface().primitives().isEmpty());
     EXPECT_EQ(panel.Label18->text(), "50");
-    EXPECT_EQ(panel.Lb2(1)->text().toStdString(), "0,8") << "kept until confirmed again";
-    EXPECT_EQ(panel.Lb2(8)->text().toStdString(), "40");
-    act(1, QAbstractSlider::SliderSingleStepSub);
-    act(1, QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(measured(1), "0,8") << "kept until confirmed again";
+    act(1, A::SliderSingleStepSub);
+    act(1, A::SliderSingleStepSub);
     confirm(1);
-    EXPECT_EQ(panel.Lb2(1)->text().toStdString(), "1,2");
-    EXPECT_EQ(panel.Lb2(2)->text().toStdString(), "1,8");
-    // the second slider stands where the first one does, with its value of the first run
-    EXPECT_EQ(panel.VScroll(2)->geometry(), panel.VScroll(1)->geometry());
-    EXPECT_EQ(panel.VScroll(2)->value(), 0);
-}
-
-TEST_F(Panel, LevelIsReadBeforeEveryTone)
-{
-    panel.Command6->click();
-    for (float l : {1000.f, 500.f, 2000.f, 1234.f}) {
-        level = l;
-        act(1, QAbstractSlider::SliderSingleStepSub);
-        EXPECT_FLOAT_EQ(panel.Level, l);
-        EXPECT_NEAR(peak(channel(services.playedFiles.last(), 0)), 10 * l, 1);
-    }
+    EXPECT_EQ(measured(1), "1,2");
+    EXPECT_EQ(panel.VScroll(2)->value(), 0) << "the second slider keeps its value of the first run";
 }
 
 TEST_F(Panel, HostDecidesPointerAndCloseAfterTheFirstSlider)
 {
-    struct Row {
-        const char *name;
-        TonePath::Pointer pointer;
-        bool closes;
-        QList<MousePointer> pointers;
-        QStringList commands;
-    };
-    const Row rows[] = {
-        {"the program", TonePath::Pointer::Hourglass, true, {MousePointer::Hourglass, MousePointer::Default},
-         {"Sound", "Close", "Sound"}},
-        {"a hosted control", TonePath::Pointer::Untouched, false, {}, {"Sound", "Sound"}},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (bool program : {true, false}) {
+        SCOPED_TRACE(program ? "the program" : "a hosted control");
         services.mciWrites.clear();
-        UCVarnik hosted({[] { return 1000.f; }, {ModPlay::SoundOnly, row.pointer}, row.closes});
+        const auto pointer = program ? TonePath::Pointer::Hourglass : TonePath::Pointer::Untouched;
+        UCVarnik hosted({[] { return 1000.f; }, {ModPlay::SoundOnly, pointer}, program});
         hosted.Command6_Click();
-        hosted.VScroll(1)->userAction(QAbstractSlider::SliderSingleStepSub);
+        hosted.VScroll(1)->userAction(A::SliderSingleStepSub);
         hosted.Cm_Click(1);
         services.pointerChanges.clear();
-        hosted.VScroll(2)->userAction(QAbstractSlider::SliderSingleStepSub);
-        EXPECT_EQ(services.mciCommands(), row.commands);
-        EXPECT_EQ(services.pointerChanges, row.pointers);
+        hosted.VScroll(2)->userAction(A::SliderSingleStepSub);
+        EXPECT_EQ(services.mciCommands(), (program ? QStringList{"Sound", "Close", "Sound"} : QStringList{"Sound", "Sound"}));
+        EXPECT_EQ(services.pointerChanges.size(), program ? 2 : 0);
     }
 }
 
@@ -244,7 +171,7 @@ TEST_F(Panel, ToneThatCannotBeWrittenIsToldAndKeepsItsSwing)
     const QString path = platform::soundFilePath();
     ASSERT_TRUE(QDir().mkpath(path + "/blocked"));
     panel.Command6->click();
-    act(1, QAbstractSlider::SliderSingleStepSub);
+    act(1, A::SliderSingleStepSub);
     QDir(path).removeRecursively();
 
     ASSERT_EQ(services.messages.size(), 1);
@@ -254,4 +181,23 @@ TEST_F(Panel, ToneThatCannotBeWrittenIsToldAndKeepsItsSwing)
     EXPECT_FLOAT_EQ(panel.DeltaF[1], 2.0f);
     confirm(1);
     EXPECT_FLOAT_EQ(panel.Result[0], 2.0f);
+}
+
+// Value captions name the lines beside them; the mean column is the curve's table.
+TEST_F(Panel, ValueCaptionsAndMeanColumn)
+{
+    struct Row {
+        const char *text;
+        int top;
+    };
+    const QList<QLabel *> labels = panel.Ausgabe->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    for (const Row &row : {Row{"50", 240}, Row{"20", 2400}, Row{"5", 3480}, Row{"0", 3840}}) {
+        SCOPED_TRACE(row.text);
+        const QPoint at(platform::twipsToPixels(120), platform::twipsToPixels(row.top));
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                                [&](QLabel *l) { return l->text() == row.text && l->pos() == at; }));
+    }
+    const char *means[] = {"1,8", "1,9", "1,75", "2", "3,2", "5,1", "19,3", "50"};
+    for (int i = 1; i <= UCVarnik::Sliders; ++i)
+        EXPECT_EQ(panel.Lb1(i)->text(), means[i - 1]) << i;
 }

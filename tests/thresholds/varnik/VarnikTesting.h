@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audiometry/AudiometryTesting.h"
+#include "platform/TempFiles.h"
 #include "thresholds/varnik/DialogPref1.h"
 #include "thresholds/varnik/DialogPref2.h"
 
@@ -18,5 +19,14 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
+
+// What a tone tells its multimedia control.
+inline QStringList toneLog(bool closes)
+{
+    QStringList log{"FileName=" + platform::soundFilePath(), "Flag1=false", "Flag2=true", "Command=Sound"};
+    if (closes)
+        log.append("Command=Close");
+    return log;
+}
 
 } // namespace varnik_testing
