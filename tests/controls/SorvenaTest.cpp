@@ -35,15 +35,8 @@ protected:
 
 } // namespace
 
-TEST_F(Sorvena, IsMadeHiddenWithItsPlotsDrawnAndNothingButWiedergabe)
+TEST_F(Sorvena, IsMadeWithItsPlotsDrawnAndNothingButWiedergabe)
 {
-    EXPECT_EQ(control->objectName(), "Rovad");
-    EXPECT_TRUE(control->isHidden());
-    EXPECT_EQ(control->parentWidget(), nullptr);
-    EXPECT_EQ(control->size(), QSize(659, 504));
-    EXPECT_EQ(control->Text16->text(), "100");
-    EXPECT_EQ(control->Text17->text(), "3");
-    EXPECT_TRUE(std::all_of(control->Amplitudes.begin(), control->Amplitudes.end(), [](std::int16_t a) { return a == 0; }));
     // one period on the zero line and fifteen empty spectral lines, before anything is moved
     EXPECT_FALSE(control->Ausgabe1->surface().primitives().isEmpty());
     EXPECT_EQ(control->Ausgabe2->surface().primitives().size(), 2 + 15 * 2);
