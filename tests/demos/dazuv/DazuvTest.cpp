@@ -3,13 +3,17 @@
 
 #include "demos/dazuv/Form1.h"
 #include "demos/dazuv/LevelSentence.h"
+#include "demos/dazuv/ModPegel.h"
 
+#include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
 #include "platform/TextBox.h"
+#include "support/Screenshot.h"
 #include "support/WaveBytes.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,6 +21,35 @@
 
 using namespace demo_tests;
 using namespace testing_support;
+
+TEST(ModPegel, DesignValuesStartQuietAndRiseOnAZeroCrossing)
+{
+    SampleChunks chunks;
+    ModPegel::MakeLevelDifferenceTone(7.0f, 10.0f, 3 * 44100, chunks);
+    const std::vector<std::int16_t> values = samples(joined(chunks));
+    ASSERT_EQ(values.size(), std::size_t(2 * 132300));
+    EXPECT_EQ(std::vector<std::int16_t>(values.begin(), values.begin() + 6),
+              (std::vector<std::int16_t>{99, 99, 197, 197, 290, 290}));
+    // frame 22050 ends the quiet block at the axis; 22051 is the first raised frame
+    EXPECT_EQ(values[2 * 22049], 0);
+    EXPECT_EQ(values[2 * 22050], 314);
+    EXPECT_EQ(values[2 * 22050 + 1], 314);
+    std::vector<int> blockPeaks;
+    for (auto block = values.begin(); block != values.end(); block += 2 * 22050)
+        blockPeaks.push_back(peak(std::vector<std::int16_t>(block, block + 2 * 22050)));
+    EXPECT_EQ(blockPeaks, (std::vector<int>{700, 2214, 700, 2214, 700, 2214}));
+}
+
+TEST(ModPegel, From26DecibelsNothingIsWritten)
+{
+    for (float D : {26.0f, 100.0f}) {
+        SCOPED_TRACE(D);
+        SampleChunks chunks;
+        chunks[0] = QByteArray("left over");
+        ModPegel::MakeLevelDifferenceTone(10.0f, D, 10 * 44100, chunks);
+        EXPECT_TRUE(std::all_of(chunks.begin(), chunks.end(), [](const QByteArray &c) { return c.isEmpty(); }));
+    }
+}
 
 namespace {
 
@@ -27,22 +60,12 @@ protected:
 
 } // namespace
 
-TEST_F(Dazuv, OpensWithTheDesignSentence)
-{
-    EXPECT_EQ(window.windowTitle(), "Pegeländerungen");
-    EXPECT_EQ(window.Text1->text(), "10");
-    EXPECT_EQ(window.Label3->text(), "10");
-    EXPECT_EQ(window.Text4->text(), "3,16");
-    EXPECT_EQ(window.Text5->text(), "10");
-    EXPECT_TRUE(window.Label8->isHidden());
-    EXPECT_EQ(window.Text2->text(), "3");
-    EXPECT_EQ(window.Text3->text(), "7");
-    EXPECT_EQ(window.Label8->text(), dazuv::WarningText);
-    EXPECT_FALSE(window.Text4->hasFrame());
-}
-
 TEST_F(Dazuv, SentenceFollowsTheLevelDifference)
 {
+    // the design text follows the locale
+    EXPECT_EQ(window.Text4->text(), "3,16");
+    EXPECT_TRUE(window.Label8->isHidden());
+    EXPECT_FALSE(window.Text4->hasFrame());
     const struct {
         int L;
         const char *factor;
@@ -88,26 +111,22 @@ TEST_F(Dazuv, PlayWritesSixAlternatingHalfSeconds)
 
 TEST_F(Dazuv, From26DecibelsPlayAndExportAreRefusedWithTheWarning)
 {
-    const struct {
-        int L;
-        bool refused;
-    } rows[] = {{25, false}, {26, true}, {100, true}};
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.L);
-        window.HScroll1->setValue(row.L);
+    for (int L : {25, 26, 100}) {
+        SCOPED_TRACE(L);
+        window.HScroll1->setValue(L);
         window.HScroll2->setValue(1);
         services.messages.clear();
         services.mciWrites.clear();
         services.playedFiles.clear();
         services.pointerChanges.clear();
         services.dialogs.clear();
-        const QString exported = path(QStringLiteral("pegel%1.wav").arg(row.L));
+        const QString exported = path(QStringLiteral("pegel%1.wav").arg(L));
         services.dialogAnswers = {exported};
 
         window.Command2->click();
         window.frame().exportWave();
 
-        if (row.refused) {
+        if (L > 25) {
             ASSERT_EQ(services.messages.size(), 2);
             for (const platform::MessageBoxRequest &message : services.messages) {
                 EXPECT_EQ(message.text, dazuv::WarningText);
@@ -122,55 +141,30 @@ TEST_F(Dazuv, From26DecibelsPlayAndExportAreRefusedWithTheWarning)
             ASSERT_EQ(services.playedFiles.size(), 1);
             EXPECT_EQ(readFile(exported), services.playedFiles[0]);
             // the raised half at 10^1.25 × 700
-            const std::vector<std::int16_t> raised = samples(services.playedFiles[0], 44 + 4 * 22050);
-            EXPECT_EQ(*std::max_element(raised.begin(), raised.end()), 12448);
+            EXPECT_EQ(peak(samples(services.playedFiles[0], 44 + 4 * 22050)), 12448);
         }
         EXPECT_FALSE(QFile::exists(platform::soundFilePath()));
     }
 }
 
-TEST_F(Dazuv, SettingsRoundTrip)
+TEST_F(Dazuv, SavesTheDesignValuesInSixBytes)
 {
     services.dialogAnswers = {path(QStringLiteral("pegel.set"))};
     window.frame().saveSettings();
     EXPECT_EQ(readFile(path(QStringLiteral("pegel.set"))), hex("0A 00 03 00 07 00"));
-
-    const struct {
-        const char *name;
-        QByteArray file;
-        int level, duration, loudness;
-        bool message, warns;
-    } rows[] = {
-        {"30 dB shows the warning", hex("1E 00 02 00 05 00"), 30, 2, 5, false, true},
-        {"20 dB hides it again", hex("14 00 02 00 05 00"), 20, 2, 5, false, false},
-        {"an empty file: 0 dB, then the duration refuses 0", {}, 0, 2, 5, true, false},
-        {"a wave file: 'RI' refused first", QByteArray("RIFF", 4), 0, 2, 5, true, false},
-        {"loudness 11 refused last", hex("1A 00 0A 00 0B 00"), 26, 10, 5, true, true},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        services.messages.clear();
-        services.dialogAnswers = {fileWith(QStringLiteral("werte.set"), row.file)};
-        window.frame().loadSettings();
-        EXPECT_EQ(window.HScroll1->value(), row.level);
-        EXPECT_EQ(window.Text1->text(), QString::number(row.level));
-        EXPECT_EQ(window.HScroll2->value(), row.duration);
-        EXPECT_EQ(window.Text2->text(), QString::number(row.duration));
-        EXPECT_EQ(window.HScroll3->value(), row.loudness);
-        EXPECT_EQ(window.Text3->text(), QString::number(row.loudness));
-        EXPECT_EQ(services.messages.size(), row.message ? 1 : 0);
-        EXPECT_EQ(!window.Label8->isHidden(), row.warns);
-    }
 }
 
-// Random, truncated and overlong files: the fields before the first refused one hold the
-// file's values, and the sentence agrees with the level slider.
+// Random, truncated and overlong files: the fields before the first refused one hold the file's
+// values, and the read-outs and the sentence agree with the sliders.
 TEST_F(Dazuv, EveryFileIsAppliedWholeOrReported)
 {
     RandomRecords records({{window.HScroll1, 0, 100}, {window.HScroll2, 1, 10}, {window.HScroll3, 1, 10}}, 20261215);
     RecordHead sentence;
     sentence.check = [&](const QByteArray &) {
         const dazuv::LevelSentence expected = dazuv::levelSentence(window.HScroll1->value());
+        EXPECT_EQ(window.Text1->text(), expected.level);
+        EXPECT_EQ(window.Text2->text(), QString::number(window.HScroll2->value()));
+        EXPECT_EQ(window.Text3->text(), QString::number(window.HScroll3->value()));
         EXPECT_EQ(window.Text4->text(), expected.pressureFactor.left(7));
         EXPECT_EQ(window.Text5->text(), expected.sourceCount.left(12));
         EXPECT_EQ(!window.Label8->isHidden(), window.HScroll1->value() > 25);
@@ -180,4 +174,24 @@ TEST_F(Dazuv, EveryFileIsAppliedWholeOrReported)
         [&](const QByteArray &bytes) { return fileWith(QStringLiteral("zufall.set"), bytes); }, 600, sentence);
     EXPECT_GT(outcome.applied, 50);
     EXPECT_GT(outcome.reported, 50);
+}
+
+// Renders the window with the warning shown for a look by eye, and checks the red sentence
+// and warning reached the screen on the box's white.
+TEST_F(Dazuv, RendersTheSentenceWithTheWarning)
+{
+    window.show();
+    window.HScroll1->setValue(30);
+    const QImage shot = window.grab().toImage();
+    saveScreenshot(shot, QStringLiteral("dazuv.png"));
+
+    // smoothed text counted by its nearest colour
+    const QList<QRgb> colours = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(128, 128, 128)};
+    const QImage nearest = shot.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither)
+                               .convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = window.centralWidget()->pos();
+    const QPoint box = window.Ausgabe->pos() + origin;
+    EXPECT_GT(pixelsOf(nearest, window.Label8->geometry().translated(box), Qt::red), 200);
+    EXPECT_GT(pixelsOf(nearest, window.Text5->geometry().translated(box), Qt::red), 30);
+    EXPECT_EQ(shot.pixelColor(window.Ausgabe->geometry().translated(origin).center()), QColor(Qt::white));
 }

@@ -1,23 +1,27 @@
 #include "demos/DemoFixture.h"
+#include "demos/PlotPrimitives.h"
+#include "demos/RandomRecords.h"
 
+#include "demos/rozurovev/BeatEnvelope.h"
 #include "demos/rozurovev/frmMain.h"
 #include "demos/rozurovev/modSchwebung.h"
 
-#include "platform/DrawingSurface.h"
+#include "platform/Convert.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
 #include "platform/TextBox.h"
+#include "support/Screenshot.h"
 #include "support/WaveBytes.h"
 
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 
 using namespace demo_tests;
 using namespace testing_support;
@@ -25,81 +29,117 @@ using namespace testing_support;
 namespace {
 
 const QColor UpperCurve(255, 0, 0);
+const QColor LowerCurve(255, 100, 100);
+const QColor Filling(240, 255, 255);
 
-// The upper curve's values above the axis, one per column.
-std::vector<double> upperCurve(const platform::DrawingSurface &box)
-{
-    const double middle = box.pixelSize().height() / 2.0;
-    std::vector<double> up;
-    for (const platform::DrawnPrimitive &p : box.primitives())
-        if (p.color == UpperCurve)
-            up.push_back(middle - p.to.y());
-    return up;
-}
+double axisOf(const platform::DrawingSurface &box) { return box.pixelSize().height() / 2.0; }
 
-double peak(const std::vector<double> &curve)
+// Whole beats the upper curve shows: its changes of side, small values near the axis left out.
+int beatsDrawn(const platform::DrawingSurface &box)
 {
-    double largest = 0;
-    for (double y : curve)
-        largest = std::max(largest, std::abs(y));
-    return largest;
-}
-
-int periods(const std::vector<double> &curve)
-{
-    const double tolerance = peak(curve) * 0.01;
+    const std::vector<Primitive> curve = drawn(box, UpperCurve);
+    const double tolerance = largestSwing(curve, axisOf(box)) * 0.01;
     int changes = 0;
-    int sign = 0;
-    for (double y : curve) {
+    int side = 0;
+    for (const Primitive &p : curve) {
+        const double y = axisOf(box) - p.to.y();
         if (std::abs(y) < tolerance)
             continue;
-        const int s = y > 0 ? 1 : -1;
-        if (sign != 0 && s != sign)
-            ++changes;
-        sign = s;
+        changes += side != 0 && (y > 0 ? 1 : -1) != side;
+        side = y > 0 ? 1 : -1;
     }
     return (changes + 1) / 2;
 }
 
+double peakOf(const platform::DrawingSurface &box) { return largestSwing(drawn(box, UpperCurve), axisOf(box)); }
+
+} // namespace
+
+TEST(modSchwebung, BothFrequenciesAndTheirBeats)
+{
+    // half a turn against a quarter: the sines cancel on every second frame
+    SampleChunks first;
+    modSchwebung::SynthesizeSchwebung(6.0f, 11025.0f, 22050.0f, 4, first);
+    EXPECT_EQ(samples(first[0]), (std::vector<std::int16_t>{9600, 9600, 0, 0, -9600, -9600, 0, 0}));
+
+    // 20 Hz apart: loud where the sines agree (every 1/20 s), near silent half-way between
+    SampleChunks chunks;
+    modSchwebung::SynthesizeSchwebung(6.0f, 1000.0f, 1020.0f, 44100, chunks);
+    const std::vector<std::int16_t> values = samples(joined(chunks));
+    auto peakAround = [&](int frame, int frames) {
+        const auto from = values.begin() + 2 * (frame - frames);
+        return peak(std::vector<std::int16_t>(from, from + 4 * frames));
+    };
+    for (int beat = 1; beat < 20; ++beat) {
+        SCOPED_TRACE(beat);
+        EXPECT_GT(peakAround(beat * 2205, 30), 19000);
+        EXPECT_LT(peakAround(beat * 2205 - 1102, 10), 700);
+    }
+}
+
+TEST(DrawBeatEnvelope, CurvesSpanOneSecondOfTheBeatAcrossTheBox)
+{
+    const struct {
+        const char *name;
+        QSize box;
+        float beat;
+        int level;
+        double peak;  // pixels
+        int beats;
+    } rows[] = {
+        {"the window's box, 20 Hz at level 6", {501, 189}, 20, 6, 189 / 2.0 * 0.6, 20},
+        {"a box wider than the design's", {900, 200}, 3, 5, 50, 3},
+        {"no beat: both curves on the axis", {501, 189}, 0, 6, 0, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        platform::DrawingSurface box(row.box);
+        // coordinates an earlier drawing left behind do not matter
+        box.setScale(QPointF(0, 10), QPointF(10, -10));
+        rozurovev::DrawBeatEnvelope(box, row.beat, row.level);
+
+        const double W = row.box.width();
+        const double H = row.box.height();
+        const auto &all = box.primitives();
+        ASSERT_EQ(all.size(), 2 + 3 * row.box.width());
+        EXPECT_EQ(all[0].from, QPointF(0, H / 2));
+        EXPECT_EQ(all[0].to, QPointF(W, H / 2));
+        EXPECT_EQ(all[1].from, QPointF(W / 2, H));
+        EXPECT_EQ(all[1].to, QPointF(W / 2, 0));
+        EXPECT_EQ(all[0].color, box.foreColor());
+
+        const std::vector<Primitive> up = drawn(box, UpperCurve);
+        const std::vector<Primitive> low = drawn(box, LowerCurve);
+        const std::vector<Primitive> fill = drawn(box, Filling);
+        ASSERT_EQ(up.size(), std::size_t(row.box.width()));
+        ASSERT_EQ(low.size(), up.size());
+        ASSERT_EQ(fill.size(), up.size());
+        for (std::size_t i = 0; i < up.size(); ++i) {
+            EXPECT_EQ(up[i].to.x(), double(i + 1));
+            EXPECT_EQ(up[i].width, 2);
+            EXPECT_EQ(low[i].width, 1);
+            EXPECT_NEAR(low[i].to.y() - H / 2, H / 2 - up[i].to.y(), 1e-4);
+            // the filling joins the curves in every column
+            EXPECT_EQ(fill[i].from, low[i].to);
+            EXPECT_EQ(fill[i].to, up[i].to);
+        }
+        EXPECT_NEAR(peakOf(box), row.peak, row.peak * 0.01 + 1e-9);
+        EXPECT_EQ(beatsDrawn(box), row.beats);
+        EXPECT_EQ(box.drawWidth(), 1);
+    }
+}
+
+namespace {
+
 class Rozurovev : public DemoFixture {
 protected:
     const platform::DrawingSurface &plot() const { return window.Grafik1->surface(); }
-    QImage drawn() const { return plot().image(); }
-    QString file(const QString &name) const { return path(name); }
-
-    // Everything a refused action must leave alone.
-    void expectRefused(const QString &text) const
-    {
-        ASSERT_EQ(services.messages.size(), 1);
-        EXPECT_TRUE(services.messages[0].text.contains('"' + text + '"')) << services.messages[0].text.toStdString();
-        EXPECT_EQ(services.messages[0].icon, platform::MessageIcon::Exclamation);
-        EXPECT_TRUE(services.mciWrites.isEmpty());
-        EXPECT_TRUE(services.dialogs.isEmpty());
-        EXPECT_TRUE(services.pointerChanges.isEmpty());
-        EXPECT_TRUE(services.playedFiles.isEmpty());
-    }
+    QImage image() const { return plot().image(); }
 
     rozurovev::frmMain window;
 };
 
 } // namespace
-
-TEST_F(Rozurovev, StartsAt500HzWithAFlatEnvelope)
-{
-    EXPECT_EQ(window.windowTitle(), "Rozurovev");
-    EXPECT_EQ(window.Text1->text(), "500");
-    EXPECT_EQ(window.Text3->text(), "500");
-    EXPECT_EQ(window.Text4->text(), "0");
-    EXPECT_EQ(window.Text2->text(), "5");
-    EXPECT_EQ(window.Text5->text(), "6");
-    EXPECT_EQ(window.Frequency1, 500.0f);
-    EXPECT_EQ(window.Frequency2, 500.0f);
-    const std::vector<double> up = upperCurve(plot());
-    ASSERT_EQ(int(up.size()), window.Grafik1->innerSize().width());
-    EXPECT_EQ(peak(up), 0.0);
-    EXPECT_EQ(window.Grafik1->innerSize(), QSize(501, 189));
-    EXPECT_EQ(window.Grafik1->surface().background(), window.palette().color(QPalette::Base));
-}
 
 TEST_F(Rozurovev, BoxesFollowTheFirstFrequencyAndTheOffset)
 {
@@ -108,8 +148,9 @@ TEST_F(Rozurovev, BoxesFollowTheFirstFrequencyAndTheOffset)
         const char *text1;
         int offset, level;
         const char *text3, *text4;
-        int periods;
+        int beats;
     } rows[] = {
+        {"the start: 500 Hz twice, no beat", "500", 0, 6, "500", "0", 0},
         {"offset -20 from 500", "500", -20, 6, "480", "20", 20},
         {"1000 Hz and +20", "1000", 20, 6, "1020", "20", 20},
         {"a decimal first frequency", "440,5", 3, 6, "443,5", "3", 3},
@@ -118,37 +159,27 @@ TEST_F(Rozurovev, BoxesFollowTheFirstFrequencyAndTheOffset)
         {"a second frequency below one", "0,9", -1, 6, "-0,1", "1", 1},
         {"beyond the single's digits", "1E8", 1, 6, "100000001", "0", 0},
         {"level 0 draws on the axis", "500", 5, 0, "505", "5", 0},
+        {"an emptied box brings 500 back", "", -20, 6, "480", "20", 20},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         window.HScroll3->setValue(row.level);
         window.Text1->setText(QString::fromUtf8(row.text1));
         window.HScroll2->setValue(row.offset);
+        EXPECT_EQ(window.Text1->text(), *row.text1 ? QString::fromUtf8(row.text1) : QStringLiteral("500"));
         EXPECT_EQ(window.Text3->text(), row.text3);
         EXPECT_EQ(window.Text4->text(), row.text4);
-        const std::vector<double> up = upperCurve(plot());
-        EXPECT_EQ(periods(up), row.periods);
-        EXPECT_NEAR(peak(up), row.periods == 0 ? 0.0 : 189 / 2.0 * row.level / 10.0, 1.0);
+        ASSERT_EQ(drawn(plot(), UpperCurve).size(), 501u);
+        EXPECT_EQ(beatsDrawn(plot()), row.beats);
+        EXPECT_NEAR(peakOf(plot()), row.beats == 0 ? 0.0 : 189 / 2.0 * row.level / 10.0, 1.0);
         window.HScroll2->setValue(0);
     }
 }
 
-TEST_F(Rozurovev, EmptiedFrequencyBoxBrings500BackAndRedraws)
-{
-    window.HScroll2->setValue(-20);
-    window.Text1->setText(QStringLiteral("1000"));
-    EXPECT_EQ(window.Text3->text(), "980");
-    window.Text1->clear();
-    EXPECT_EQ(window.Text1->text(), "500");
-    EXPECT_EQ(window.Text3->text(), "480");
-    EXPECT_EQ(window.Frequency1, 500.0f);
-    EXPECT_EQ(window.Frequency2, 480.0f);
-    EXPECT_EQ(periods(upperCurve(plot())), 20);
-}
-
-TEST_F(Rozurovev, TypingStopsAtFourCharactersAndEachNumberRedraws)
+TEST_F(Rozurovev, TypingStopsAtFourCharactersAndEnterPressesWiedergabe)
 {
     window.show();
+    window.activateWindow();
     window.Text1->setFocus();
     window.Text1->selectAll();
     window.HScroll2->setValue(10);
@@ -160,13 +191,7 @@ TEST_F(Rozurovev, TypingStopsAtFourCharactersAndEachNumberRedraws)
     EXPECT_EQ(window.Text1->text(), "1234");
     EXPECT_EQ(seen, (std::vector<QString>{"11", "22", "133", "1244", "1244"}));
     EXPECT_TRUE(services.messages.isEmpty());
-}
 
-TEST_F(Rozurovev, EnterPressesWiedergabe)
-{
-    window.show();
-    window.activateWindow();
-    window.Text1->setFocus();
     QTest::keyClick(window.Text1, Qt::Key_Return);
     EXPECT_EQ(services.mciCommands(), (QStringList{"Open", "Sound", "Close"}));
     // the quit button with the focus takes Enter itself
@@ -181,9 +206,8 @@ TEST_F(Rozurovev, TextThatIsNoNumberLeavesWhatFollowsFromIt)
 {
     window.Text1->setText(QStringLiteral("1000"));
     window.HScroll2->setValue(-5);
-    const QImage before = drawn();
-    const char *rows[] = {"-", "abc", "5a", "nan", "inf", "9E99", ","};
-    for (const char *text : rows) {
+    const QImage before = image();
+    for (const char *text : {"-", "abc", "5a", "nan", "inf", "9E99", ","}) {
         SCOPED_TRACE(text);
         window.Text1->setText(QString::fromLatin1(text));
         window.HScroll2->setValue(-6);
@@ -192,8 +216,7 @@ TEST_F(Rozurovev, TextThatIsNoNumberLeavesWhatFollowsFromIt)
         EXPECT_EQ(window.Text3->text(), "995");
         EXPECT_EQ(window.Text4->text(), "5");
         EXPECT_EQ(window.Text5->text(), "3");
-        EXPECT_EQ(window.Frequency2, 995.0f);
-        EXPECT_TRUE(drawn() == before);
+        EXPECT_TRUE(image() == before);
         window.HScroll2->setValue(-5);
         window.HScroll3->setValue(6);
     }
@@ -201,34 +224,37 @@ TEST_F(Rozurovev, TextThatIsNoNumberLeavesWhatFollowsFromIt)
     // a number again catches up at once
     window.Text1->setText(QStringLiteral("100"));
     EXPECT_EQ(window.Text3->text(), "95");
+    EXPECT_EQ(beatsDrawn(plot()), 5);
 }
 
 TEST_F(Rozurovev, PlayExportAndSaveRefuseTextThatIsNoNumber)
 {
     window.Text1->setText(QStringLiteral("-"));
-    services.dialogAnswers = {file(QStringLiteral("x.wav")), file(QStringLiteral("x.set"))};
-    const struct {
-        const char *name;
-        std::function<void()> action;
-    } rows[] = {
+    services.dialogAnswers = {path(QStringLiteral("x.wav")), path(QStringLiteral("x.set"))};
+    const std::pair<const char *, std::function<void()>> actions[] = {
         {"play", [&] { window.Command1->click(); }},
         {"export", [&] { window.frame().exportWave(); }},
         {"save", [&] { window.frame().saveSettings(); }},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, action] : actions) {
+        SCOPED_TRACE(name);
         services.messages.clear();
-        row.action();
-        expectRefused(QStringLiteral("-"));
+        action();
+        ASSERT_EQ(services.messages.size(), 1);
+        EXPECT_TRUE(services.messages[0].text.contains("\"-\"")) << services.messages[0].text.toStdString();
+        EXPECT_EQ(services.messages[0].icon, platform::MessageIcon::Exclamation);
+        EXPECT_TRUE(services.mciWrites.isEmpty());
+        EXPECT_TRUE(services.dialogs.isEmpty());
+        EXPECT_TRUE(services.pointerChanges.isEmpty());
     }
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("x.wav"))));
-    EXPECT_FALSE(QFile::exists(file(QStringLiteral("x.set"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.wav"))));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.set"))));
     EXPECT_FALSE(QFile::exists(platform::soundFilePath()));
 }
 
 TEST_F(Rozurovev, PlayWritesTheStartSettingWithoutRedrawing)
 {
-    const QImage before = drawn();
+    const QImage before = image();
     const QString soundFile = platform::soundFilePath();
     window.Command1->click();
 
@@ -241,93 +267,80 @@ TEST_F(Rozurovev, PlayWritesTheStartSettingWithoutRedrawing)
     const std::vector<std::int16_t> values = samples(wave, 44);
     EXPECT_EQ(std::vector<std::int16_t>(values.begin(), values.begin() + 8),
               (std::vector<std::int16_t>{1367, 1367, 2726, 2726, 4072, 4072, 5397, 5397}));
-    EXPECT_EQ(*std::max_element(values.begin(), values.end()), 19200);
+    EXPECT_EQ(peak(values), 19200);
     EXPECT_FALSE(QFile::exists(soundFile));
-    EXPECT_TRUE(drawn() == before);
+    EXPECT_TRUE(image() == before);
     EXPECT_EQ(services.pointerChanges,
               (QList<platform::MousePointer>{platform::MousePointer::Hourglass, platform::MousePointer::Default}));
 }
 
-TEST_F(Rozurovev, ExportHoldsTheBeatOfTheBoxesAsPlayDoes)
+TEST_F(Rozurovev, ExportAndSaveHoldTheBoxes)
 {
     window.Text1->setText(QStringLiteral("440,5"));
     window.HScroll2->setValue(-20);
-    window.HScroll1->setValue(1);
+    window.HScroll1->setValue(9);
     window.HScroll3->setValue(10);
-    window.Command1->click();
-    services.dialogAnswers = {file(QStringLiteral("schwebung.wav"))};
+    services.dialogAnswers = {path(QStringLiteral("schwebung.wav")), path(QStringLiteral("werte.set"))};
     window.frame().exportWave();
+    window.frame().saveSettings();
 
-    const QByteArray exported = readFile(file(QStringLiteral("schwebung.wav")));
-    ASSERT_EQ(exported.size(), 44 + 176400);
-    EXPECT_EQ(u32At(exported, 40), 176400u);
+    const QByteArray exported = readFile(path(QStringLiteral("schwebung.wav")));
+    ASSERT_EQ(exported.size(), 44 + 9 * 176400);
+    EXPECT_EQ(u32At(exported, 40), 9 * 176400u);
     SampleChunks expected;
-    modSchwebung::SynthesizeSchwebung(10.0f, 440.5f, 420.5f, 44100, expected);
+    modSchwebung::SynthesizeSchwebung(10.0f, 440.5f, 420.5f, 9 * 44100, expected);
     EXPECT_EQ(exported.mid(44), joined(expected));
-    ASSERT_EQ(services.playedFiles.size(), 1);
-    EXPECT_EQ(exported, services.playedFiles[0]);
-    EXPECT_EQ(services.mciCommands(), (QStringList{"Open", "Sound", "Close"}));
+    EXPECT_EQ(readFile(path(QStringLiteral("werte.set"))), hex("00 40 DC 43 EC FF 09 00 0A 00"));
 }
 
-TEST_F(Rozurovev, SaveWritesRecordOneOfTenBytes)
+// Random, truncated and overlong records: a first frequency that is no finite number changes
+// nothing; otherwise the text, not cut to four characters, and the sliders before the first
+// refused one hold the file's values.
+TEST_F(Rozurovev, EveryRecordIsAppliedInOrderOrReported)
 {
-    const struct {
-        const char *name;
-        const char *text1;
-        int offset, duration, level;
-        const char *record;
-    } rows[] = {
-        {"start setting", "500", 0, 5, 6, "00 00 FA 43 00 00 05 00 06 00"},
-        {"440,5 Hz, -20, 9 s, level 10", "440,5", -20, 9, 10, "00 40 DC 43 EC FF 09 00 0A 00"},
+    RandomRecords records({{window.HScroll2, -20, 20}, {window.HScroll1, 1, 9}, {window.HScroll3, 0, 10}}, 20261214);
+    QString textBefore = window.Text1->text();
+    int refusedFrequency = 0;
+    auto frequencyIn = [](const QByteArray &record) { return demos::SettingsReader(record).single(); };
+
+    RecordHead frequency;
+    frequency.make = [&] {
+        const float kinds[] = {std::bit_cast<float>(std::uint32_t(records.random())),  // NaN and infinity included
+                               std::numeric_limits<float>::infinity() * (records.random() % 2 ? 1.0f : -1.0f),
+                               std::numeric_limits<float>::quiet_NaN(), float(int(records.random() % 200000)) / 10.0f};
+        const std::uint32_t kind = std::uint32_t(records.random() % 5);  // finite twice as often
+        return demos::SettingsWriter().single(kinds[std::min(kind, 3u)]).record();
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        window.Text1->setText(QString::fromUtf8(row.text1));
-        window.HScroll2->setValue(row.offset);
-        window.HScroll1->setValue(row.duration);
-        window.HScroll3->setValue(row.level);
-        const QString name = file(QString::fromUtf8(row.name) + QStringLiteral(".set"));
-        services.dialogAnswers = {name};
-        window.frame().saveSettings();
-        EXPECT_EQ(readFile(name), hex(row.record));
-    }
+    frequency.refused = [&](const QByteArray &record) { return !std::isfinite(frequencyIn(record)); };
+    frequency.check = [&](const QByteArray &record) {
+        const float f1 = frequencyIn(record);
+        refusedFrequency += !std::isfinite(f1);
+        EXPECT_EQ(window.Text1->text(), std::isfinite(f1) ? platform::Convert::singleToText(f1) : textBefore);
+        textBefore = window.Text1->text();
+        EXPECT_EQ(window.Text2->text(), QString::number(window.HScroll1->value()));
+        EXPECT_EQ(window.Text5->text(), QString::number(window.HScroll3->value()));
+    };
+
+    const LoadRounds outcome = loadRandomRecords(
+        window.frame(), records, services,
+        [&](const QByteArray &bytes) { return fileWith(QStringLiteral("zufall.set"), bytes); }, 600, frequency);
+    EXPECT_GT(outcome.applied, 30);
+    EXPECT_GT(outcome.reported, 50);
+    EXPECT_GT(refusedFrequency, 50);
 }
 
-TEST_F(Rozurovev, LoadAppliesTheRecordInOrder)
+// Renders the window with a beat of 7 Hz for a look by eye, and checks the envelope reached the screen.
+TEST_F(Rozurovev, RendersTheEnvelope)
 {
-    const struct {
-        const char *name;
-        QByteArray file;
-        const char *text1;
-        int offset, duration, level;
-        bool message;
-    } rows[] = {
-        {"a valid record, the text not cut to four characters", hex("00 40 DC 43 03 00 02 00 0A 00"), "440,5", 3, 2, 10,
-         false},
-        {"duration 10: text and offset already loaded", hex("00 00 7A 44 EC FF 0A 00 06 00"), "1000", -20, 5, 6, true},
-        {"an empty file: frequency and offset 0, duration refused", {}, "0", 0, 5, 6, true},
-        {"not a number: nothing changes", hex("00 00 C0 7F 03 00 02 00 0A 00"), "777", 1, 5, 6, true},
-        {"infinity: nothing changes", hex("00 00 80 FF 03 00 02 00 0A 00"), "777", 1, 5, 6, true},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        rozurovev::frmMain fresh;
-        fresh.Text1->setText(QStringLiteral("777"));
-        fresh.HScroll2->setValue(1);
-        services.messages.clear();
-        services.dialogs.clear();
-        services.dialogAnswers = {fileWith(QStringLiteral("werte.set"), row.file)};
+    window.show();
+    window.HScroll2->setValue(7);
+    const QImage shot = window.grab().toImage();
+    saveScreenshot(shot, QStringLiteral("rozurovev.png"));
 
-        fresh.frame().loadSettings();
-
-        EXPECT_EQ(fresh.Text1->text(), row.text1);
-        EXPECT_EQ(fresh.HScroll2->value(), row.offset);
-        EXPECT_EQ(fresh.HScroll1->value(), row.duration);
-        EXPECT_EQ(fresh.Text2->text(), QString::number(row.duration));
-        EXPECT_EQ(fresh.HScroll3->value(), row.level);
-        EXPECT_EQ(fresh.Text5->text(), QString::number(row.level));
-        EXPECT_EQ(fresh.Text4->text(), QString::number(std::abs(row.offset)));
-        EXPECT_EQ(services.messages.size(), row.message ? 1 : 0);
-        EXPECT_EQ(services.dialogs.size(), row.message ? 2 : 1);
-    }
+    EXPECT_EQ(window.Grafik1->innerSize(), QSize(501, 189));
+    EXPECT_EQ(plot().background(), window.palette().color(QPalette::Base));
+    const QRect box = window.Grafik1->geometry().translated(window.centralWidget()->pos());
+    // the upper curve two pixels wide across 501 columns, and the space under it filled
+    EXPECT_GT(pixelsOf(shot, box, UpperCurve), 900);
+    EXPECT_GT(pixelsOf(shot, box, Filling), 501 * 189 / 4);
 }
