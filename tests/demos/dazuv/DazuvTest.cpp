@@ -192,6 +192,6 @@ TEST_F(Dazuv, RendersTheSentenceWithTheWarning)
     const QPoint origin = window.centralWidget()->pos();
     const QPoint box = window.Ausgabe->pos() + origin;
     EXPECT_GT(pixelsOf(nearest, window.Label8->geometry().translated(box), Qt::red), 200);
-    EXPECT_GT(pixelsOf(nearest, window.Text5->geometry().translated(box), Qt::red), 30);
+    EXPECT_GT(pixelsOf(nearest, window.Text5->geometry().translated(box), Qt::red), 15);
     EXPECT_EQ(shot.pixelColor(window.Ausgabe->geometry().translated(origin).center()), QColor(Qt::white));
 }
