@@ -1,16 +1,19 @@
 #include "../DemoFixture.h"
+#include "../PlotPrimitives.h"
+#include "../vevuzevu/HarmonicTesting.h"
 
 #include "demos/rovad/Form1.h"
 #include "demos/rovad/KlangPanel.h"
+#include "demos/rovad/KlangPlots.h"
 #include "demos/rovad/modKlang.h"
 #include "demos/frame/HarmonicSum.h"
+#include "demos/frame/SettingsRecord.h"
 
 #include "common/SampleChunkBuilder.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
 #include "platform/TextBox.h"
-#include "support/WaveBytes.h"
 
 #include <QFile>
 #include <QLabel>
@@ -18,10 +21,12 @@
 #include <QTest>
 
 #include <algorithm>
+#include <random>
 
 using namespace demo_tests;
 using namespace testing_support;
 using rovad::KlangAmplitudes;
+using rovad::PlotColor;
 
 namespace {
 
@@ -31,27 +36,61 @@ std::int16_t unraised(const KlangAmplitudes &amplitudes, float frequency, std::i
     return demos::HarmonicSum(amplitudes, SampleMath::Omega(frequency), n);
 }
 
-struct GainRow {
-    const char *name;
-    KlangAmplitudes amplitudes;
-    int gain;
-    std::int16_t peak;
-};
-
 class Rovad : public DemoFixture {
 protected:
+    QByteArray saved()
+    {
+        services.dialogAnswers = {path(QStringLiteral("klang.set"))};
+        window.frame().saveSettings();
+        return readFile(path(QStringLiteral("klang.set")));
+    }
+
+    void load(rovad::Form1 &into, const QByteArray &bytes)
+    {
+        services.messages.clear();
+        services.dialogs.clear();
+        services.dialogAnswers = {fileWith(QStringLiteral("werte.set"), bytes)};
+        into.frame().loadSettings();
+    }
+
     rovad::Form1 window;
     rovad::KlangPanel &panel = *window.panel;
 };
 
-// The left channel of a played or exported file.
-std::vector<std::int16_t> leftOf(const QByteArray &wave)
+QByteArray record(const KlangAmplitudes &amplitudes, const QByteArray &text, std::int16_t duration,
+                  int declaredLength = -1)
 {
-    const std::vector<std::int16_t> values = samples(wave, 44);
-    std::vector<std::int16_t> left;
-    for (std::size_t i = 0; i < values.size(); i += 2)
-        left.push_back(values[i]);
-    return left;
+    demos::SettingsWriter writer;
+    for (std::int16_t a : amplitudes)
+        writer.int16(a);
+    writer.uint16(std::uint16_t(declaredLength < 0 ? text.size() : declaredLength)).bytes(text);
+    return writer.int16(duration).record();
+}
+
+KlangAmplitudes filled(std::int16_t value)
+{
+    KlangAmplitudes a;
+    a.fill(value);
+    return a;
+}
+
+// The boxes' inside at 4575 × 3135 twips within their sunken frames.
+constexpr int W = 301;
+constexpr int H = 205;
+
+struct TimeRow {
+    const char *name;
+    int height;
+    KlangAmplitudes amplitudes;
+    double swing;  // in pixels from the middle row
+};
+
+class RovadTimePlot : public ::testing::TestWithParam<TimeRow> {};
+
+// The spectrum's units run from the width both ways: y pixels from the bottom are u × H / W.
+double spectrumRow(double units)
+{
+    return (W - units) * H / W;
 }
 
 } // namespace
@@ -59,113 +98,76 @@ std::vector<std::int16_t> leftOf(const QByteArray &wave)
 // Every chunk of a tone whose period fits in the first chunk is raised by one whole factor.
 TEST(modKlang, GainRaisesThePeakTowards19170)
 {
-    const GainRow rows[] = {
+    const struct {
+        const char *name;
+        KlangAmplitudes amplitudes;
+        int gain;
+        std::int16_t firstChunkPeak;
+    } rows[] = {
         {"fundamental at 100 %", {100}, 9, 19170},
-        {"fundamental at 50 %", {50}, 18, 19170},
         {"fundamental at 1 %", {1}, 912, 19152},
         {"a decaying set", {100, 50, 33, 25, 20, 17, 14, 12, 11, 10, 9, 8, 8, 7, 7}, 5, 18570},
         {"all fifteen at 100 %: no gain", {100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100},
          1, 23859},
     };
-    for (const GainRow &row : rows) {
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         SampleChunks chunks;
         rovad::modKlang::SynthesizeKlang(100.0f, row.amplitudes, 3 * 44100, chunks);
-        // eight full chunks and 12300 frames
-        for (int k = 0; k < 8; ++k)
-            ASSERT_EQ(chunks[std::size_t(k)].size(), BytesPerChunk);
-        ASSERT_EQ(chunks[8].size(), 12300 * 4);
-        ASSERT_TRUE(chunks[9].isEmpty());
-        const std::vector<std::int16_t> values = samples(joined(chunks));
-        for (std::int32_t n = 1; n <= 3 * 44100; ++n) {
-            const std::int16_t expected = std::int16_t(unraised(row.amplitudes, 100.0f, n) * row.gain);
-            ASSERT_EQ(values[std::size_t(2 * n - 2)], expected) << "frame " << n;
-            ASSERT_EQ(values[std::size_t(2 * n - 1)], expected) << "frame " << n;
-        }
-        const std::vector<std::int16_t> first = samples(chunks[0]);
-        EXPECT_EQ(*std::max_element(first.begin(), first.end()), row.peak);
+        const std::vector<std::int16_t> left = leftChannel(joined(chunks));
+        ASSERT_EQ(left.size(), 3u * 44100);
+        for (std::int32_t n = 1; n <= 3 * 44100; ++n)
+            ASSERT_EQ(left[std::size_t(n - 1)], std::int16_t(unraised(row.amplitudes, 100.0f, n) * row.gain)) << n;
+        const std::vector<std::int16_t> first = leftChannel(chunks[0]);
+        EXPECT_EQ(*std::max_element(first.begin(), first.end()), row.firstChunkPeak);
     }
 }
 
 // At -1.6 Hz the first chunk holds a whole negative half-wave but a positive peak below 600:
-// the gain of 32 would take -2130 to -68160.
+// the gain of 32 would take -2130 to -68160. The next chunk's gain comes from the maximum so far.
 TEST(modKlang, AGainBeyondSixteenBitsSaturates)
 {
     const KlangAmplitudes amplitudes{100};
     SampleChunks chunks;
-    rovad::modKlang::SynthesizeKlang(-1.6f, amplitudes, 2 * 44100, chunks);
-    const std::vector<std::int16_t> first = samples(chunks[0]);
+    rovad::modKlang::SynthesizeKlang(-1.6f, amplitudes, 2 * FramesPerChunk, chunks);
+    const std::vector<std::int16_t> left = leftChannel(joined(chunks));
     int saturated = 0;
+    std::int16_t maximum = 0;
     for (std::int32_t n = 1; n <= FramesPerChunk; ++n) {
         const std::int32_t raised = unraised(amplitudes, -1.6f, n) * 32;
-        const std::int16_t expected = std::int16_t(std::clamp(raised, -32768, 32767));
-        ASSERT_EQ(first[std::size_t(2 * n - 2)], expected) << "frame " << n;
+        ASSERT_EQ(left[std::size_t(n - 1)], std::clamp(raised, -32768, 32767)) << n;
         saturated += raised < -32768;
+        maximum = std::max(maximum, unraised(amplitudes, -1.6f, n));
     }
-    EXPECT_EQ(*std::min_element(first.begin(), first.end()), -32768);
     EXPECT_GT(saturated, 1000);
-    // the second chunk takes its gain from the maximum of all frames so far
-    std::int16_t maximum = 0;
-    for (std::int32_t n = 1; n <= 2 * FramesPerChunk; ++n)
+    for (std::int32_t n = FramesPerChunk + 1; n <= 2 * FramesPerChunk; ++n)
         maximum = std::max(maximum, unraised(amplitudes, -1.6f, n));
     const int gain = 19170 / maximum;
     EXPECT_LT(gain, 32);
-    const std::vector<std::int16_t> second = samples(chunks[1]);
-    for (std::int32_t n = 1; n <= FramesPerChunk; ++n)
-        ASSERT_EQ(second[std::size_t(2 * n - 2)], unraised(amplitudes, -1.6f, FramesPerChunk + n) * gain) << n;
+    for (std::int32_t n = FramesPerChunk + 1; n <= 2 * FramesPerChunk; ++n)
+        ASSERT_EQ(left[std::size_t(n - 1)], unraised(amplitudes, -1.6f, n) * gain) << n;
 }
 
-// The gain step sees only positive values raise its maximum, carried across chunks.
-TEST(modKlang, RunningMaximumIsCarriedAcrossChunks)
-{
-    rovad::modKlang::GainStep gain;
-    std::vector<std::int16_t> first{-5000, -5000, 100, 100};
-    gain(first);
-    EXPECT_EQ(first, (std::vector<std::int16_t>{-32768, -32768, 19100, 19100}));
-    std::vector<std::int16_t> second{50, 50, 0, 0};
-    gain(second);
-    EXPECT_EQ(gain.runningMaximum(), 100);
-    EXPECT_EQ(second, (std::vector<std::int16_t>{9550, 9550, 0, 0}));
-    std::vector<std::int16_t> loud{19170, 19170};
-    gain(loud);
-    std::vector<std::int16_t> after{100, 100};
-    gain(after);
-    EXPECT_EQ(after, (std::vector<std::int16_t>{100, 100}));
-}
-
-TEST_F(Rovad, StartsWithTheDesignValues)
-{
-    EXPECT_EQ(window.windowTitle(), "Klangerzeugung");
-    EXPECT_EQ(panel.Text16->text(), "100");
-    EXPECT_EQ(panel.Text17->text(), "3");
-    EXPECT_EQ(panel.Label1to15[2]->text(), "3  f0");
-    EXPECT_EQ(panel.Label1to15[6]->text(), " 7 f0");
-    EXPECT_EQ(panel.Label1to15[14]->text(), "15 f0");
-    for (platform::TextBox *box : panel.Text1)
-        EXPECT_EQ(box->text(), "0");
-    // both plots are drawn when the window is made
-    EXPECT_FALSE(panel.Ausgabe1->surface().primitives().isEmpty());
-    EXPECT_EQ(panel.Ausgabe2->surface().primitives().size(), 2 + 15 * 2);
-    EXPECT_EQ(panel.size(), QSize(659, 504));
-    // the captions before the frequency box and the duration bar keep their layout's width
-    EXPECT_EQ(panel.Label16->width(), 137);
-    EXPECT_LE(panel.Label16->sizeHint().width(), 137);
-    EXPECT_LE(panel.Label17->sizeHint().width(), panel.Label17->width());
-}
-
+// Hosted by the window, the panel plays with the hourglass; on its own, the same bytes without it.
 TEST_F(Rovad, PlayOpensPlaysAndClosesTheDevice)
 {
+    rovad::KlangPanel alone;
+    alone.VScroll1[0]->setValue(100);
+    alone.Command2->click();
+    EXPECT_TRUE(services.pointerChanges.isEmpty());
+
     const QString soundFile = platform::soundFilePath();
     panel.VScroll1[0]->setValue(100);
     panel.Command2->click();
-
-    EXPECT_EQ(services.mciLog(), (QStringList{"DeviceType=WaveAudio", "FileName=" + soundFile, "Flag1=false",
-                                              "Flag2=true", "Command=Open", "Command=Sound", "Command=Close"}));
-    ASSERT_EQ(services.playedFiles.size(), 1);
-    const QByteArray &wave = services.playedFiles[0];
+    const QStringList once{"DeviceType=WaveAudio", "FileName=" + soundFile, "Flag1=false", "Flag2=true",
+                           "Command=Open",         "Command=Sound",         "Command=Close"};
+    EXPECT_EQ(services.mciLog(), once + once);
+    ASSERT_EQ(services.playedFiles.size(), 2);
+    const QByteArray &wave = services.playedFiles[1];
+    EXPECT_EQ(services.playedFiles[0], wave);
     ASSERT_EQ(wave.size(), 44 + 529200);
     EXPECT_EQ(u32At(wave, 40), 529200u);
-    const std::vector<std::int16_t> left = leftOf(wave);
+    const std::vector<std::int16_t> left = leftChannel(wave, 44);
     EXPECT_EQ(*std::max_element(left.begin(), left.end()), 19170);
     EXPECT_EQ(*std::min_element(left.begin(), left.end()), -19170);
     EXPECT_FALSE(QFile::exists(soundFile));
@@ -174,47 +176,23 @@ TEST_F(Rovad, PlayOpensPlaysAndClosesTheDevice)
 
     // no unload handler: closing sends nothing
     window.Command1->click();
-    EXPECT_EQ(services.mciWrites.size(), 7);
+    EXPECT_EQ(services.mciWrites.size(), 14);
 }
 
-// Hosted without the window, the panel plays the same bytes and leaves the pointer alone.
-TEST_F(Rovad, APanelOnItsOwnPlaysWithoutTheHourglass)
-{
-    rovad::KlangPanel hosted;
-    for (rovad::KlangPanel *p : {&hosted, &panel}) {
-        p->VScroll1[1]->setValue(60);
-        p->Text16->setText(QStringLiteral("220"));
-        p->HScroll1->setValue(2);
-    }
-    hosted.Command2->click();
-    EXPECT_TRUE(services.pointerChanges.isEmpty());
-    panel.Command2->click();
-    ASSERT_EQ(services.playedFiles.size(), 2);
-    EXPECT_EQ(services.playedFiles[0], services.playedFiles[1]);
-    EXPECT_EQ(services.mciCommands(), (QStringList{"Open", "Sound", "Close", "Open", "Sound", "Close"}));
-}
-
-TEST_F(Rovad, ExportHoldsThePlayedBytes)
-{
-    panel.VScroll1[3]->setValue(70);
-    panel.Text16->setText(QStringLiteral("-1,6"));
-    panel.Command2->click();
-    services.dialogAnswers = {path(QStringLiteral("klang.wav"))};
-    window.frame().exportWave();
-    ASSERT_EQ(services.playedFiles.size(), 1);
-    EXPECT_EQ(readFile(path(QStringLiteral("klang.wav"))), services.playedFiles[0]);
-}
-
-TEST_F(Rovad, TheNegativeFundamentalSaturatesInsteadOfWrapping)
+TEST_F(Rovad, TheNegativeFundamentalSaturatesAndExportHoldsThePlayedBytes)
 {
     panel.VScroll1[0]->setValue(100);
     panel.Text16->setText(QStringLiteral("-1,6"));
     panel.Command2->click();
     ASSERT_EQ(services.playedFiles.size(), 1);
-    const std::vector<std::int16_t> left = leftOf(services.playedFiles[0]);
+    const std::vector<std::int16_t> left = leftChannel(services.playedFiles[0], 44);
     EXPECT_EQ(*std::min_element(left.begin(), left.end()), -32768);
     for (std::int32_t n = 1; n <= FramesPerChunk; ++n)
         ASSERT_GE(int(left[std::size_t(n - 1)]) * unraised(panel.Amplitudes, -1.6f, n), 0) << "frame " << n;
+
+    services.dialogAnswers = {path(QStringLiteral("klang.wav"))};
+    window.frame().exportWave();
+    EXPECT_EQ(readFile(path(QStringLiteral("klang.wav"))), services.playedFiles[0]);
 }
 
 TEST_F(Rovad, AFrequencyTextThatIsNoNumberIsToldAndChangesNothing)
@@ -224,7 +202,6 @@ TEST_F(Rovad, AFrequencyTextThatIsNoNumberIsToldAndChangesNothing)
     for (const char *text : {"-", "abc", "1a", "1,2,"}) {
         SCOPED_TRACE(text);
         services.messages.clear();
-        services.mciWrites.clear();
         panel.VScroll1[0]->setValue(40);
         panel.Text16->setText(QString::fromLatin1(text));
         EXPECT_TRUE(services.messages.isEmpty());
@@ -246,35 +223,254 @@ TEST_F(Rovad, AFrequencyTextThatIsNoNumberIsToldAndChangesNothing)
     }
 }
 
+// Typing shows no message; emptied, the box reads "0" and play gives silence.
 TEST_F(Rovad, TypingIntoTheFrequencyBox)
 {
     window.show();
+    panel.VScroll1[0]->setValue(100);
     panel.Text16->setFocus();
     panel.Text16->selectAll();
     QTest::keyClicks(panel.Text16, QStringLiteral("-12345"));
-    // four characters at most, and no message while typing
     EXPECT_EQ(panel.Text16->text(), "-123");
     EXPECT_TRUE(services.messages.isEmpty());
 
-    const QVector<platform::DrawnPrimitive> before = panel.Ausgabe1->surface().primitives();
     QTest::keyClick(panel.Text16, Qt::Key_End);
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(panel.Text16, Qt::Key_Backspace);
-    // emptied, the box reads "0"; the time plot, drawn anew, shows one period as before
     EXPECT_EQ(panel.Text16->text(), "0");
-    ASSERT_EQ(panel.Ausgabe1->surface().primitives().size(), before.size());
-    for (qsizetype i = 0; i < before.size(); ++i)
-        ASSERT_EQ(panel.Ausgabe1->surface().primitives()[i].to, before[i].to);
-}
 
-TEST_F(Rovad, ZeroHertzPlaysSilence)
-{
-    panel.VScroll1[0]->setValue(100);
-    panel.Text16->clear();
-    EXPECT_EQ(panel.Text16->text(), "0");
     panel.Command2->click();
     ASSERT_EQ(services.playedFiles.size(), 1);
     const std::vector<std::int16_t> values = samples(services.playedFiles[0], 44);
     EXPECT_EQ(values.size(), 3u * 88200);
     EXPECT_TRUE(std::all_of(values.begin(), values.end(), [](std::int16_t v) { return v == 0; }));
+}
+
+TEST_F(Rovad, SaveWritesAmplitudesTextWithItsLengthAndDuration)
+{
+    panel.VScroll1[0]->setValue(100);
+    EXPECT_EQ(saved(), hex("64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                           "03 00 31 30 30 03 00"));
+}
+
+TEST_F(Rovad, TheTextIsSavedOneBytePerCharacterInLatin1)
+{
+    const struct {
+        const char *name;
+        QString text;
+        QByteArray bytes;
+    } rows[] = {
+        {"umlaut", QStringLiteral("ä1"), hex("02 00 E4 31")},
+        {"euro sign outside Latin-1", QStringLiteral("€5"), hex("02 00 3F 35")},
+        {"a character of two UTF-16 units", QStringLiteral("1\U0001F600"), hex("02 00 31 3F")},
+    };
+    panel.HScroll1->setValue(9);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        panel.Text16->setText(row.text);
+        EXPECT_EQ(saved().mid(30), row.bytes + hex("09 00"));
+        QFile::remove(path(QStringLiteral("klang.set")));
+    }
+}
+
+// The fields go to their controls in the order amplitudes, duration, text; the first one a
+// control refuses stops the load with the frame's message, and the dialog comes back. Texts of
+// every kind and refusals in any field are the random records' part.
+TEST_F(Rovad, LoadAppliesAmplitudesThenDurationThenText)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        KlangAmplitudes amplitudes;
+        int duration;
+        QString text;
+        bool message;
+    } rows[] = {
+        {"a valid record", record(filled(30), "440", 7), filled(30), 7, "440", false},
+        {"a duration of 11: amplitudes applied, text not", record(filled(30), "440", 11), filled(30), 4, "250", true},
+        {"a wave file: 'RI' is refused at once", QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ", 16), filled(5), 4, "250", true},
+        {"an empty file: amplitudes 0, duration 0 refused", {}, filled(0), 4, "250", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        rovad::Form1 fresh;
+        for (platform::ScrollBar *slider : fresh.panel->VScroll1)
+            slider->setValue(5);
+        fresh.panel->HScroll1->setValue(4);
+        fresh.panel->Text16->setText(QStringLiteral("250"));
+        load(fresh, row.file);
+        EXPECT_EQ(fresh.panel->Amplitudes, row.amplitudes);
+        for (std::size_t i = 0; i < 15; ++i)
+            ASSERT_EQ(fresh.panel->Text1[i]->text(), QString::number(row.amplitudes[i]));
+        EXPECT_EQ(fresh.panel->HScroll1->value(), row.duration);
+        EXPECT_EQ(fresh.panel->Text17->text(), QString::number(row.duration));
+        EXPECT_EQ(fresh.panel->Text16->text(), row.text);
+        ASSERT_EQ(services.messages.size(), row.message ? 1 : 0);
+        if (row.message) {
+            EXPECT_EQ(services.messages[0].text, "Datei enthält keine gültigen Einstellungen!");
+        }
+        EXPECT_EQ(services.dialogs.size(), row.message ? 2 : 1);
+    }
+}
+
+// Random, truncated and overlong records with texts of any length: the fields before the first
+// refused one hold the file's values, the others keep theirs, and the text comes last.
+TEST_F(Rovad, EveryRecordIsAppliedWholeOrReported)
+{
+    std::mt19937 random(4104);
+    auto near = [&](int lowest, int highest) {
+        return random() % 40 == 0 ? int(std::int16_t(random()))
+                                  : std::uniform_int_distribution<int>(lowest - 1, highest + 1)(random);
+    };
+    std::vector<platform::ScrollBar *> sliders(panel.VScroll1.begin(), panel.VScroll1.end());
+    sliders.push_back(panel.HScroll1);
+    auto values = [&] {
+        std::vector<int> now;
+        for (const platform::ScrollBar *slider : sliders)
+            now.push_back(slider->value());
+        return now;
+    };
+    int outcomes[2] = {0, 0};
+    for (int round = 0; round < 300; ++round) {
+        KlangAmplitudes amplitudes;
+        for (std::int16_t &a : amplitudes)
+            a = std::int16_t(near(0, 100));
+        QByteArray text;
+        const int length = random() % 10 == 0 ? int(random() % 300) : int(random() % 7);
+        for (int i = 0; i < length; ++i)
+            text.append(char(random() % 3 == 0 ? random() : '0' + random() % 10));
+        // now and then a length that runs past the end of the file
+        const int declared = round % 7 == 0 ? length + int(random() % 50) : length;
+        QByteArray bytes = record(amplitudes, text, std::int16_t(near(2, 10)), declared);
+        if (round % 5 == 0)
+            bytes.truncate(int(random() % bytes.size()));
+        else if (round % 5 == 1)
+            bytes.append(QByteArray(int(random() % 20), char(random())));
+
+        std::vector<int> expected = values();
+        const QString textBefore = panel.Text16->text();
+        load(window, bytes);
+
+        demos::SettingsReader file(bytes);
+        std::vector<int> read;
+        for (int i = 0; i < 15; ++i)
+            read.push_back(file.int16());
+        const QByteArray readText = file.bytes(file.uint16());
+        read.push_back(file.int16());
+        bool refused = false;
+        for (std::size_t i = 0; i < 16 && !refused; ++i) {
+            refused = read[i] < (i < 15 ? 0 : 2) || read[i] > (i < 15 ? 100 : 10);
+            if (!refused)
+                expected[i] = read[i];
+        }
+        SCOPED_TRACE(bytes.toHex(' ').toStdString());
+        ASSERT_EQ(services.messages.size(), refused ? 1 : 0);
+        ASSERT_EQ(values(), expected);
+        const QString shown = QString::fromLatin1(readText).left(4);
+        ASSERT_EQ(panel.Text16->text(), refused ? textBefore : shown.isEmpty() ? QStringLiteral("0") : shown);
+        outcomes[refused] += 1;
+    }
+    EXPECT_GT(outcomes[0], 30);
+    EXPECT_GT(outcomes[1], 30);
+}
+
+TEST_P(RovadTimePlot, OnePeriodOfTheSum)
+{
+    const TimeRow &row = GetParam();
+    platform::DrawingSurface box(QSize(W, row.height));
+    rovad::DrawTimeFunction(box, row.amplitudes);
+    rovad::DrawTimeFunction(box, row.amplitudes);
+    const double middle = row.height / 2.0;
+
+    const std::vector<Primitive> axes = drawn(box, Qt::black);
+    ASSERT_EQ(axes.size(), 2u);
+    EXPECT_EQ(axes[0].from, QPointF(0, middle));
+    EXPECT_EQ(axes[0].to, QPointF(W, middle));
+    EXPECT_EQ(axes[1].from, QPointF(W / 2.0, row.height));
+    EXPECT_EQ(axes[1].to, QPointF(W / 2.0, 0));
+
+    const std::vector<Primitive> curve = drawn(box, PlotColor);
+    ASSERT_EQ(curve.size(), std::size_t(W));
+    EXPECT_EQ(curve.front().width, 1);
+    EXPECT_EQ(curve.front().from, QPointF(0, middle));
+    EXPECT_EQ(curve.back().to.x(), W);
+    EXPECT_NEAR(largestSwing(curve, middle), row.swing, 0.01);
+    if (row.swing > 0) {
+        EXPECT_LT(curve.front().to.y(), middle);  // starting upward
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amplitudes, RovadTimePlot,
+    ::testing::Values(TimeRow{"silence_flat_on_the_axis", H, {}, 0},
+                      // a box at least 200 pixels high shows 100 % as 100 pixels
+                      TimeRow{"fundamental_alone_unscaled", H, {100}, 99.9941},
+                      TimeRow{"fundamental_in_a_low_box_touches_the_edges", 180, {100}, 90},
+                      TimeRow{"two_harmonics_scaled_to_touch_the_edges", H, {100, 100}, H / 2.0},
+                      TimeRow{"all_fifteen_scaled", H, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100}, H / 2.0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RovadPlots, SpectrumBarsAndMarkersAtTheDesignSize)
+{
+    const KlangAmplitudes amplitudes{100, 50, 33, 25, 20, 17, 14, 12, 11, 10, 9, 8, 8, 7, 0};
+    platform::DrawingSurface box(QSize(W, H));
+    rovad::DrawSpectrum(box, amplitudes);
+
+    const std::vector<Primitive> axes = drawn(box, Qt::black);
+    ASSERT_EQ(axes.size(), 2u);
+    EXPECT_EQ(axes[0].from, QPointF(10, spectrumRow(15)));
+    EXPECT_NEAR(axes[0].to.x(), W - 15, 1e-9);
+    EXPECT_NEAR(axes[1].to.y(), spectrumRow(W - 15), 1e-9);
+
+    const std::vector<Primitive> bars = drawn(box, PlotColor);
+    const std::vector<Primitive> markers = drawn(box, PlotColor, Primitive::Kind::Circle);
+    ASSERT_EQ(bars.size(), 15u);
+    ASSERT_EQ(markers.size(), 15u);
+    for (std::size_t t = 0; t < 15; ++t) {
+        SCOPED_TRACE(t);
+        const double top = spectrumRow(2.5 * amplitudes[t] + 15);
+        EXPECT_EQ(bars[t].width, 2);
+        EXPECT_NEAR(bars[t].from.y(), spectrumRow(15), 1e-9);
+        EXPECT_NEAR(bars[t].to.x(), 25 + 18 * double(t), 1e-9);
+        EXPECT_NEAR(bars[t].to.y(), top, 1e-9);
+        EXPECT_NEAR(markers[t].from.y(), top, 1e-9);
+        EXPECT_EQ(markers[t].radius, 2);
+        EXPECT_TRUE(markers[t].filled);
+        EXPECT_EQ(markers[t].fillColor, QColor(Qt::black));
+    }
+}
+
+TEST(RovadPlots, OneValuePerColumnOfAWideBox)
+{
+    platform::DrawingSurface box(QSize(720, H));
+    rovad::DrawTimeFunction(box, {100, 0, 40});
+    const std::vector<Primitive> curve = drawn(box, PlotColor);
+    ASSERT_EQ(curve.size(), 720u);
+    EXPECT_NEAR(curve.back().to.y(), H / 2.0, 0.5);
+}
+
+// The panel at its design size with both plots drawn when made; the picture is for the eye.
+TEST(RovadWindow, ShowsThePanelWithBothPlots)
+{
+    rovad::Form1 window;
+    rovad::KlangPanel &panel = *window.panel;
+    EXPECT_EQ(panel.size(), QSize(659, 504));
+    EXPECT_EQ(panel.Ausgabe1->innerSize(), QSize(W, H));
+    EXPECT_EQ(panel.Ausgabe2->innerSize(), QSize(W, H));
+    EXPECT_FALSE(panel.Ausgabe1->surface().primitives().isEmpty());
+    EXPECT_EQ(panel.Ausgabe2->surface().primitives().size(), 2 + 15 * 2);
+    EXPECT_EQ(panel.Label1to15[2]->text(), "3  f0");
+    EXPECT_EQ(panel.Label1to15[6]->text(), " 7 f0");
+    EXPECT_EQ(panel.Label1to15[14]->text(), "15 f0");
+    // the captions before the frequency box and the duration bar keep their layout's width
+    EXPECT_EQ(panel.Label16->width(), 137);
+    EXPECT_LE(panel.Label16->sizeHint().width(), 137);
+    EXPECT_LE(panel.Label17->sizeHint().width(), panel.Label17->width());
+
+    const int amplitudes[15] = {100, 0, 33, 0, 20, 0, 14, 0, 11, 0, 9, 0, 8, 0, 7};
+    for (std::size_t j = 0; j < 15; ++j)
+        panel.VScroll1[j]->setValue(amplitudes[j]);
+    const QImage shot = shotOf(window, QStringLiteral("rovad.png"));
+    EXPECT_GT(pixelsIn(shot, panel.Ausgabe1, &window, PlotColor), 300);
+    EXPECT_GT(pixelsIn(shot, panel.Ausgabe2, &window, PlotColor), 300);
 }

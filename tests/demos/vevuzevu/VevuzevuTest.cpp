@@ -1,26 +1,29 @@
 #include "../DemoFixture.h"
+#include "../PlotPrimitives.h"
+#include "../RandomRecords.h"
+#include "HarmonicTesting.h"
 
 #include "demos/vevuzevu/CSpektrum.h"
 #include "demos/vevuzevu/ModSpektrum.h"
-#include "demos/frame/SettingsRecord.h"
+#include "demos/vevuzevu/SpektrumPlots.h"
 
 #include "common/SampleChunkBuilder.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
 #include "platform/TextBox.h"
-#include "support/WaveBytes.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
 #include <cmath>
-#include <random>
 
 using namespace demo_tests;
 using namespace testing_support;
+using vevuzevu::HarmonicColors;
 using vevuzevu::SpektrumAmplitudes;
+using vevuzevu::SumColor;
 
 namespace {
 
@@ -33,38 +36,30 @@ std::vector<std::int16_t> firstFrames(const SpektrumAmplitudes &amplitudes, floa
 {
     SampleChunks chunks;
     vevuzevu::ModSpektrum::SynthesizeSpektrum(frequency, amplitudes, frames, chunks);
-    std::vector<std::int16_t> left;
-    const std::vector<std::int16_t> values = samples(chunks[0]);
-    for (std::size_t i = 0; i < values.size(); i += 2) {
-        EXPECT_EQ(values[i], values[i + 1]);
-        left.push_back(values[i]);
-    }
-    return left;
+    return leftChannel(chunks[0]);
 }
+
+// The boxes' inside at 3495 × 3255 twips within their sunken frames.
+constexpr int W = 229;
+constexpr int H = 213;
+constexpr double Axis = H / 2.0;
+
+struct PlotRow {
+    const char *name;
+    SpektrumAmplitudes amplitudes;
+    double sumSwing;  // of the red sum, in pixels from the axis
+};
+
+class VevuzevuPlots : public ::testing::TestWithParam<PlotRow> {};
 
 } // namespace
 
+// Rounding the sum once differs in some frames; the generator must round after each harmonic.
 TEST(ModSpektrum, EachHarmonicIsRoundedIntoTheRunningValue)
 {
-    const struct {
-        const char *name;
-        SpektrumAmplitudes amplitudes;
-        std::vector<std::int16_t> frames;
-    } rows[] = {
-        {"harmonic 1 alone", {100, 0, 0, 0}, {61, 121, 182}},
-        {"all four at 100 %", {100, 100, 100, 100}, {606, 1206, 1798, 2375}},
-        {"silence", {0, 0, 0, 0}, {0, 0, 0}},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(firstFrames(row.amplitudes, 200.0f, int(row.frames.size())), row.frames);
-    }
-}
+    EXPECT_EQ(firstFrames({100, 0, 0, 0}, 200.0f, 3), (std::vector<std::int16_t>{61, 121, 182}));
+    EXPECT_EQ(firstFrames({100, 100, 100, 100}, 200.0f, 4), (std::vector<std::int16_t>{606, 1206, 1798, 2375}));
 
-// Rounding the sum once differs in some frames; the generator must agree with the rounding
-// after each harmonic in every one.
-TEST(ModSpektrum, AgreesWithRoundingAfterEachHarmonicNotOnce)
-{
     const SpektrumAmplitudes amplitudes{37, 81, 13, 59};
     const std::vector<std::int16_t> frames = firstFrames(amplitudes, 430.0f, 15000);
     const double omega = SampleMath::Omega(430.0f);
@@ -83,21 +78,9 @@ TEST(ModSpektrum, AgreesWithRoundingAfterEachHarmonicNotOnce)
     EXPECT_GT(differ, 100);
 }
 
-TEST_F(Vevuzevu, StartsWithTheDesignValues)
-{
-    EXPECT_EQ(window.windowTitle(), "Vevuzevu");
-    for (platform::TextBox *box : window.Text1)
-        EXPECT_EQ(box->text(), "0");
-    EXPECT_EQ(window.Text6->text(), "200");
-    EXPECT_EQ(window.Text7->text(), "3");
-    EXPECT_EQ(window.Amplitudes, (SpektrumAmplitudes{0, 0, 0, 0}));
-    EXPECT_EQ(window.Label4->text(), "  f        2 f      3 f      4 f  ");
-    for (QLabel *label : window.Label7to10)
-        EXPECT_FALSE(label->isHidden());
-}
-
 TEST_F(Vevuzevu, SlidersUpdateTheirReadOutsAndAmplitudes)
 {
+    EXPECT_EQ(window.Label4->text(), "  f        2 f      3 f      4 f  ");
     window.VScroll1[2]->userAction(QAbstractSlider::SliderSingleStepSub);  // the top arrow raises
     EXPECT_EQ(window.Text1[2]->text(), "1");
     window.VScroll1[0]->setValue(100);
@@ -113,7 +96,7 @@ TEST_F(Vevuzevu, SlidersUpdateTheirReadOutsAndAmplitudes)
     EXPECT_EQ(window.AZeit->surface().primitives().size(), before);
 }
 
-TEST_F(Vevuzevu, PlayWritesTheToneAndClosesOnlyWhenTheWindowGoes)
+TEST_F(Vevuzevu, PlayWritesTheToneExportHoldsItAndCloseComesWithTheWindow)
 {
     const QString soundFile = platform::soundFilePath();
     window.VScroll1[0]->setValue(100);
@@ -127,26 +110,16 @@ TEST_F(Vevuzevu, PlayWritesTheToneAndClosesOnlyWhenTheWindowGoes)
     // 441000 frames: 29 full chunks and one of 24000 bytes, all declared
     ASSERT_EQ(wave.size(), 44 + 1764000);
     EXPECT_EQ(u32At(wave, 40), 1764000u);
-    const std::vector<std::int16_t> values = samples(wave, 44);
-    EXPECT_EQ(values[2], 121);  // frame 2, left
-    EXPECT_EQ(*std::max_element(values.begin(), values.end()), 2130);
-    EXPECT_FALSE(QFile::exists(soundFile));
-    EXPECT_EQ(services.pointerChanges,
-              (QList<platform::MousePointer>{platform::MousePointer::Hourglass, platform::MousePointer::Default}));
+    const std::vector<std::int16_t> left = leftChannel(wave, 44);
+    EXPECT_EQ(left[1], 121);
+    EXPECT_EQ(*std::max_element(left.begin(), left.end()), 2130);
+
+    services.dialogAnswers = {path(QStringLiteral("klang.wav"))};
+    window.frame().exportWave();
+    EXPECT_EQ(readFile(path(QStringLiteral("klang.wav"))), wave);
 
     window.Command2->click();
     EXPECT_EQ(services.mciCommands().last(), "Close");
-}
-
-TEST_F(Vevuzevu, ExportHoldsThePlayedBytes)
-{
-    window.VScroll1[1]->setValue(40);
-    window.HScroll2->setValue(1);
-    window.Command1->click();
-    services.dialogAnswers = {path(QStringLiteral("klang.wav"))};
-    window.frame().exportWave();
-    ASSERT_EQ(services.playedFiles.size(), 1);
-    EXPECT_EQ(readFile(path(QStringLiteral("klang.wav"))), services.playedFiles[0]);
 }
 
 TEST_F(Vevuzevu, SaveWritesTheTwelveByteRecord)
@@ -196,55 +169,114 @@ TEST_F(Vevuzevu, LoadAppliesFieldsInOrderUntilOneIsRefused)
     }
 }
 
-// Random, truncated and overlong files: every field before the first refused one holds the
-// file's value, the rest keep theirs, and a refusal shows the one message.
 TEST_F(Vevuzevu, EveryFileIsAppliedWholeOrReported)
 {
-    std::vector<platform::ScrollBar *> sliders(window.VScroll1.begin(), window.VScroll1.end());
-    sliders.push_back(window.HScroll1);
-    sliders.push_back(window.HScroll2);
-    const int lowest[6] = {0, 0, 0, 0, 50, 1};
-    const int highest[6] = {100, 100, 100, 100, 1000, 10};
-    std::mt19937 random(4102);
-    const QString file = path(QStringLiteral("zufall.set"));
-    int applied = 0;
-    int reported = 0;
-    for (int round = 0; round < 400; ++round) {
-        demos::SettingsWriter writer;
-        for (int i = 0; i < 6; ++i)
-            writer.int16(std::int16_t(random() % 8 == 0 ? int(random())
-                                                       : std::uniform_int_distribution<int>(lowest[i] - 1,
-                                                                                            highest[i] + 1)(random)));
-        QByteArray bytes = writer.record();
-        if (round % 3 == 0)
-            bytes.truncate(int(random() % 13));
-        else if (round % 3 == 1)
-            bytes.append(QByteArray(int(random() % 20), char(random())));
-        fileWith(QStringLiteral("zufall.set"), bytes);
+    const SliderField fields[] = {{window.VScroll1[0], 0, 100}, {window.VScroll1[1], 0, 100},
+                                  {window.VScroll1[2], 0, 100}, {window.VScroll1[3], 0, 100},
+                                  {window.HScroll1, 50, 1000},  {window.HScroll2, 1, 10}};
+    expectEveryFileAppliedWholeOrReported(window.frame(), fields, services, path(QStringLiteral("zufall.set")), 4102);
+}
 
-        std::vector<int> before;
-        for (platform::ScrollBar *slider : sliders)
-            before.push_back(slider->value());
-        services.messages.clear();
-        services.dialogAnswers = {file};
-        window.frame().loadSettings();
+TEST_P(VevuzevuPlots, TimeFunctionsAtTheDesignSize)
+{
+    const PlotRow &row = GetParam();
+    platform::DrawingSurface box(QSize(W, H));
+    // a second call starts from the first call's units, whose width is also W
+    vevuzevu::DrawTimeFunctions(box, row.amplitudes);
+    vevuzevu::DrawTimeFunctions(box, row.amplitudes);
 
-        demos::SettingsReader expected(bytes);
-        int firstRefused = 6;
-        std::vector<int> values;
-        for (int i = 0; i < 6; ++i) {
-            values.push_back(expected.int16());
-            if (firstRefused == 6 && (values.back() < lowest[i] || values.back() > highest[i]))
-                firstRefused = i;
+    const std::vector<Primitive> sum = drawn(box, SumColor);
+    ASSERT_EQ(sum.size(), std::size_t(W));
+    EXPECT_EQ(sum.front().width, 2);
+    EXPECT_EQ(sum.front().from, QPointF(0, Axis));
+    EXPECT_EQ(sum.back().to.x(), W);
+    EXPECT_NEAR(largestSwing(sum, Axis), row.sumSwing, 0.02);
+
+    for (std::size_t j = 0; j < 4; ++j) {
+        SCOPED_TRACE(j);
+        const std::vector<Primitive> partial = drawn(box, HarmonicColors[j]);
+        ASSERT_EQ(partial.size(), std::size_t(W + 1));
+        const Primitive &level = partial.back();
+        EXPECT_EQ(level.style, Primitive::Style::Dot);
+        EXPECT_EQ(level.from, QPointF(0, Axis - row.amplitudes[j]));
+        EXPECT_EQ(level.to, QPointF(W, Axis - row.amplitudes[j]));
+        const std::vector<Primitive> curve(partial.begin(), partial.end() - 1);
+        // 95 % of the half height at 100 %, starting downward
+        EXPECT_NEAR(largestSwing(curve, Axis), 0.95 * Axis * row.amplitudes[j] / 100.0, 0.05);
+        if (row.amplitudes[j] > 0) {
+            EXPECT_GT(curve.front().to.y(), Axis);
         }
-        SCOPED_TRACE(bytes.toHex(' ').toStdString());
-        ASSERT_EQ(services.messages.size(), firstRefused == 6 ? 0 : 1);
-        for (int i = 0; i < 6; ++i)
-            ASSERT_EQ(sliders[std::size_t(i)]->value(), i < firstRefused ? values[std::size_t(i)] : before[std::size_t(i)]);
-        for (std::size_t i = 0; i < 4; ++i)
-            ASSERT_EQ(window.Amplitudes[i], window.VScroll1[i]->value());
-        (firstRefused == 6 ? applied : reported) += 1;
     }
-    EXPECT_GT(applied, 30);
-    EXPECT_GT(reported, 30);
+}
+
+TEST_P(VevuzevuPlots, SpectrumLinesAtTheDesignSize)
+{
+    const PlotRow &row = GetParam();
+    platform::DrawingSurface box(QSize(W, H));
+    vevuzevu::DrawSpectrumLines(box, row.amplitudes);
+
+    const std::vector<Primitive> axes = drawn(box, Qt::black);
+    ASSERT_EQ(axes.size(), 2u);
+    EXPECT_EQ(axes[0].from, QPointF(10, Axis));
+    EXPECT_EQ(axes[0].to, QPointF(W - 15, Axis));
+    EXPECT_EQ(axes[1].to, QPointF(10, 0));
+    for (std::size_t j = 0; j < 4; ++j) {
+        SCOPED_TRACE(j);
+        const double x = 45 + 35 * double(j);
+        const double A = row.amplitudes[j];
+        const std::vector<Primitive> lines = drawn(box, HarmonicColors[j]);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].width, 3);
+        EXPECT_EQ(lines[0].from, QPointF(x, Axis));
+        EXPECT_NEAR(lines[0].to.y(), Axis - 0.95 * A / 100 * Axis, 1e-9);
+        EXPECT_EQ(lines[1].style, Primitive::Style::Dot);
+        EXPECT_EQ(lines[1].from, QPointF(x, Axis - A));
+        EXPECT_EQ(lines[1].to, QPointF(W, Axis - A));
+        const std::vector<Primitive> marker = drawn(box, HarmonicColors[j], Primitive::Kind::Circle);
+        ASSERT_EQ(marker.size(), 1u);
+        EXPECT_EQ(marker[0].from, QPointF(x, Axis - A));
+        EXPECT_EQ(marker[0].radius, 3);
+        EXPECT_TRUE(marker[0].filled);
+        EXPECT_EQ(marker[0].fillColor, HarmonicColors[j]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amplitudes, VevuzevuPlots,
+    ::testing::Values(PlotRow{"silence_on_the_axis", {0, 0, 0, 0}, 0},
+                      // the sum is the first partial: unscaled at 95 %
+                      PlotRow{"fundamental_alone_unscaled", {100, 0, 0, 0}, 0.95 * Axis},
+                      // a peak past H/2 + 10 is scaled to the half height, then drawn at 95 %
+                      PlotRow{"all_four_scaled_to_the_half_height", {100, 100, 100, 100}, 0.95 * Axis},
+                      // peaks of 113.8 and 117.2 pixels lie either side of H/2 + 10 = 116.5
+                      PlotRow{"within_the_fit_margin_unscaled", {100, 20, 0, 0}, 0.95 * 113.8048},
+                      PlotRow{"past_the_fit_margin_scaled", {100, 25, 0, 0}, 0.95 * Axis}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(VevuzevuPlots, OneValuePerColumnOfAWideBox)
+{
+    platform::DrawingSurface box(QSize(640, H));
+    vevuzevu::DrawTimeFunctions(box, {100, 100, 0, 0});
+    const std::vector<Primitive> sum = drawn(box, SumColor);
+    ASSERT_EQ(sum.size(), 640u);
+    // a whole period: back at the axis at the right edge
+    EXPECT_EQ(sum.back().to.x(), 640);
+    EXPECT_NEAR(sum.back().to.y(), Axis, 0.5);
+}
+
+// The boxes at their design insides, drawn when the window is made; the picture is for the eye.
+TEST(VevuzevuWindow, ShowsBothPlots)
+{
+    vevuzevu::CSpektrum window;
+    EXPECT_EQ(window.AZeit->innerSize(), QSize(W, H));
+    EXPECT_EQ(window.ASpektrum->innerSize(), QSize(W, H));
+    EXPECT_EQ(window.AZeit->surface().primitives().size(), 2 + 4 * (W + 1) + W);
+    EXPECT_EQ(window.ASpektrum->surface().primitives().size(), 2 + 4 * 3);
+
+    const int amplitudes[4] = {100, 50, 33, 25};
+    for (std::size_t j = 0; j < 4; ++j)
+        window.VScroll1[j]->setValue(amplitudes[j]);
+    const QImage shot = shotOf(window, QStringLiteral("vevuzevu.png"));
+    EXPECT_GT(pixelsIn(shot, window.AZeit, &window, SumColor), 300);
+    EXPECT_GT(pixelsIn(shot, window.ASpektrum, &window, HarmonicColors[3]), 50);
 }
