@@ -138,8 +138,9 @@ TEST_F(LimbraPanel, ElevenFrequenciesWithATonePerChangeThenTheChartAndARepeat)
         // the bar's first tone comes with its becoming current, at the start position
         ASSERT_EQ(services.playedFiles.size(), 2 * n - 1);
         EXPECT_EQ(services.playedFiles.last().mid(44), expectedSamples(T, -5, f));
-        if (n > 1)
+        if (n > 1) {
             EXPECT_EQ(enabledBarsAndButtons(), (QStringList{panel.VScroll(n)->objectName(), panel.Cm(n)->objectName()}));
+        }
 
         panel.VScroll(n)->userAction(moves[n].action);
         const float L = float(moves[n].value);
