@@ -1,10 +1,10 @@
 #include "ScrollBar.h"
 
+#include "InnerScrollBar.h"
 #include "PropertyError.h"
 #include "Services.h"
 
 #include <QHBoxLayout>
-#include <QScrollBar>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,7 +13,7 @@ namespace platform {
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : QWidget(parent)
-    , m_bar(new QScrollBar(orientation, this))
+    , m_bar(new InnerScrollBar(orientation, this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

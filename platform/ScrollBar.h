@@ -1,11 +1,11 @@
 #pragma once
 
+#include "InnerScrollBar.h"
+
 #include <QAbstractSlider>
 #include <QWidget>
 
 #include <functional>
-
-class QScrollBar;
 
 namespace platform {
 
@@ -39,7 +39,7 @@ public:
     // min), SliderPageStepAdd a click into the track below/right of the thumb.
     void userAction(QAbstractSlider::SliderAction action);
 
-    QScrollBar *bar() const { return m_bar; }
+    InnerScrollBar *bar() const { return m_bar; }
 
 private:
     int toInner(int value) const;
@@ -48,7 +48,7 @@ private:
     void innerChanged(int inner);
     void runHandler();
 
-    QScrollBar *m_bar;
+    InnerScrollBar *m_bar;
     int m_min = 0;
     int m_max = 32767;
     int m_value = 0;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QScrollBar>
+
+namespace platform {
+
+// The Qt bar inside a ScrollBar: what the platform's own bars do that Qt's don't.
+class InnerScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit InnerScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+
+    // Ends a held arrow or track click as a release would, so that a box or a tone shown
+    // meanwhile cannot leave it repeating on its own.
+    void releaseHeld();
+    // After a handler that blocked: the held click repeats only after the first delay again,
+    // so that a release made meanwhile is seen first.
+    void rearmRepeat();
+};
+
+} // namespace platform
