@@ -1,9 +1,11 @@
 #include "ProgramStart.h"
 
 #include "platform/TempFiles.h"
+#include "platform/WavePlayer.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -19,6 +21,8 @@ void StartProgram(const ProgramInfo &program)
     auto *qtTexts = new QTranslator(QCoreApplication::instance());
     if (qtTexts->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qtTexts);
+    // once the window is up: the first tone should not wait for a new sound stream
+    QTimer::singleShot(0, [] { platform::WavePlayer::prepare(); });
 }
 
 void EndProgram(int result)

@@ -6,6 +6,7 @@ namespace platform::NestedLoops {
 
 namespace {
 int g_depth = 0;
+unsigned long g_begun = 0;
 std::vector<std::function<void()>> &pending()
 {
     static std::vector<std::function<void()>> work;
@@ -16,6 +17,7 @@ std::vector<std::function<void()>> &pending()
 Scope::Scope()
 {
     ++g_depth;
+    ++g_begun;
 }
 
 Scope::~Scope()
@@ -31,6 +33,11 @@ Scope::~Scope()
 int depth()
 {
     return g_depth;
+}
+
+unsigned long waitsBegun()
+{
+    return g_begun;
 }
 
 void whenOutside(std::function<void()> work)

@@ -16,6 +16,8 @@ public:
 };
 
 int depth();
+// How many waits have begun so far: a handler that changed it has held the program.
+unsigned long waitsBegun();
 // Now when no loop runs, else once the outermost one has ended.
 void whenOutside(std::function<void()> work);
 

@@ -1,15 +1,21 @@
 #include "ScrollBar.h"
 
 #include "InnerScrollBar.h"
+#include "NestedLoops.h"
 #include "PropertyError.h"
 #include "Services.h"
 
 #include <QHBoxLayout>
+#include <QPointer>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace platform {
+
+namespace {
+QPointer<ScrollBar> g_acting;
+} // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : QWidget(parent)
@@ -98,6 +104,9 @@ void ScrollBar::innerChanged(int inner)
     if (value == m_value)
         return;
     m_value = value;
+    const QPointer<ScrollBar> outer = g_acting;
+    g_acting = this;
+    const unsigned long waits = NestedLoops::waitsBegun();
     // the user moved the bar: nobody up the stack could take an error, so report it here
     try {
         runHandler();
@@ -105,6 +114,16 @@ void ScrollBar::innerChanged(int inner)
         services().setMousePointer(MousePointer::Default);
         reportFailure(error);
     }
+    g_acting = outer;
+    // a tone held the program: a release made meanwhile must be seen before the next repeat
+    if (NestedLoops::waitsBegun() != waits)
+        m_bar->rearmRepeat();
+}
+
+void ScrollBar::releaseActing()
+{
+    if (g_acting)
+        g_acting->m_bar->releaseHeld();
 }
 
 void ScrollBar::runHandler()

@@ -4,6 +4,7 @@
 #include "MMControl.h"
 #include "NestedLoops.h"
 #include "Registry.h"
+#include "ScrollBar.h"
 #include "WavePlayer.h"
 
 #include <QApplication>
@@ -125,6 +126,8 @@ void reportFailure(const std::exception &error)
     const QString text = fileError ? fileError->message()
                                    : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
                                          .arg(QString::fromUtf8(error.what()));
+    // one click, one box: a held arrow must not step on once the box has taken its release
+    ScrollBar::releaseActing();
     const NestedLoops::Scope waiting;
     services().messageBox({text, QString(), MessageIcon::Critical});
 }

@@ -2,18 +2,28 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
+#include <QSemaphore>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
+
+#include <atomic>
+#include <memory>
 
 namespace platform {
 
 namespace {
-constexpr qint64 TailMs = 150;
+// an output that stops taking data lets the caller go this long after the sound's length
+constexpr qint64 UnheardMs = 1000;
+constexpr qint64 StalledMs = 500;
+// however slowly the output takes the data
+constexpr qint64 LongestDelayMs = 3000;
+constexpr int FeedIntervalMs = 2;
 
 quint32 u32At(const QByteArray &b, qsizetype at)
 {
@@ -63,6 +73,228 @@ bool WavePlayer::parse(const QByteArray &file, Pcm &out)
     return false;
 }
 
+namespace {
+
+struct Job {
+    QByteArray data;
+    QAudioFormat format;
+    QAudioDevice device;
+    qint64 durationMs = 0;
+    std::atomic<bool> abandoned{false};
+    QSemaphore done;
+};
+
+// Lives on the sound thread for the life of the process. One stream stays open from tone to
+// tone: a new one stalls for about a second and a half after its first buffer, and closing
+// one would run events on whichever thread does it.
+class Output : public QObject {
+public:
+    void play(const std::shared_ptr<Job> &job)
+    {
+        finish();
+        if (!openFor(job->device, job->format)) {
+            job->done.release();
+            return;
+        }
+        m_job = job;
+        m_written = 0;
+        m_sawActive = false;
+        m_clock.start();
+        m_lastProgress = 0;
+        m_feed->start();
+        feed();
+    }
+
+    void open(const QAudioDevice &device, const QAudioFormat &format)
+    {
+        if (!m_job)
+            openFor(device, format);
+    }
+
+    void close()
+    {
+        finish();
+        if (m_feed)
+            m_feed->stop();
+        delete m_sink;
+        m_sink = nullptr;
+        m_io = nullptr;
+    }
+
+private:
+    bool openFor(const QAudioDevice &device, const QAudioFormat &format)
+    {
+        const bool usable = m_sink && m_io && m_sink->state() != QAudio::StoppedState && m_format == format
+                            && m_deviceId == device.id();
+        if (usable)
+            return true;
+        close();
+        m_sink = new QAudioSink(device, format, this);
+        m_io = m_sink->start();
+        m_format = format;
+        m_deviceId = device.id();
+        if (!m_io || m_sink->error() == QAudio::OpenError || m_sink->error() == QAudio::FatalError) {
+            close();
+            return false;
+        }
+        // a new stream takes its first buffer, then nothing for about a second and a half;
+        // silence carries it over that, so that no tone starts into the gap
+        m_warming = true;
+        m_lastAccepted = 0;
+        m_opened.start();
+        if (!m_feed) {
+            m_feed = new QTimer(this);
+            m_feed->setInterval(FeedIntervalMs);
+            connect(m_feed, &QTimer::timeout, this, [this] { feed(); });
+        }
+        m_feed->start();
+        return true;
+    }
+
+    void warm()
+    {
+        const qint64 now = m_opened.elapsed();
+        const qint64 room = qMin<qint64>(m_sink->bytesFree(), m_format.bytesForDuration(FeedIntervalMs * 4000));
+        if (room > 0 && m_io->write(QByteArray(room, '\0')) > 0) {
+            const bool resumed = now - m_lastAccepted > StalledMs / 2;
+            m_lastAccepted = now;
+            // past the gap, or long enough without one
+            if (resumed || now > StalledMs)
+                m_warming = false;
+        }
+        if (now > LongestDelayMs || m_sink->state() == QAudio::StoppedState)
+            m_warming = false;
+    }
+
+    void feed()
+    {
+        if (m_warming) {
+            warm();
+            if (m_warming)
+                return;
+            // the tone's own time starts once the stream runs
+            m_clock.start();
+        }
+        if (!m_job) {
+            m_feed->stop();
+            return;
+        }
+        const QByteArray &data = m_job->data;
+        while (m_written < data.size() && !m_job->abandoned) {
+            const qint64 room = qMin<qint64>(m_sink->bytesFree(), data.size() - m_written);
+            const qint64 taken = room > 0 ? m_io->write(data.constData() + m_written, room) : 0;
+            if (taken <= 0)
+                break;
+            m_written += taken;
+            m_lastProgress = m_clock.elapsed();
+        }
+        const QAudio::State state = m_sink->state();
+        if (state == QAudio::ActiveState)
+            m_sawActive = true;
+        const qint64 now = m_clock.elapsed();
+        const bool heard = m_written == data.size() && m_sawActive && state != QAudio::ActiveState;
+        const bool failed = state == QAudio::StoppedState;
+        const bool stalled = now > m_job->durationMs + UnheardMs && now - m_lastProgress > StalledMs;
+        if (heard || failed || stalled || m_job->abandoned || now > m_job->durationMs + LongestDelayMs)
+            finish();
+    }
+
+    void finish()
+    {
+        if (m_feed && !m_warming)
+            m_feed->stop();
+        if (m_job)
+            m_job->done.release();
+        m_job.reset();
+    }
+
+    QAudioSink *m_sink = nullptr;
+    QIODevice *m_io = nullptr;
+    QAudioFormat m_format;
+    QByteArray m_deviceId;
+    QTimer *m_feed = nullptr;
+    bool m_warming = false;
+    qint64 m_lastAccepted = 0;
+    QElapsedTimer m_opened;
+    std::shared_ptr<Job> m_job;
+    qsizetype m_written = 0;
+    bool m_sawActive = false;
+    QElapsedTimer m_clock;
+    qint64 m_lastProgress = 0;
+};
+
+// The sound thread, started on first use and wound down before the application object goes
+// (or with the library that holds this copy of the player).
+class SoundThread {
+public:
+    ~SoundThread()
+    {
+        qRemovePostRoutine(&SoundThread::stopInstance);
+        stop();
+    }
+
+    static SoundThread &instance()
+    {
+        static SoundThread thread;
+        return thread;
+    }
+
+    Output *output()
+    {
+        if (!m_thread) {
+            m_thread = new QThread;
+            m_thread->setObjectName(QStringLiteral("velmora-sound"));
+            m_output = new Output;
+            m_output->moveToThread(m_thread);
+            // runs on the sound thread itself, where the stream lives
+            QObject::connect(m_thread, &QThread::finished, m_output, [output = m_output] { output->close(); },
+                             Qt::DirectConnection);
+            m_thread->start();
+            qAddPostRoutine(&SoundThread::stopInstance);
+        }
+        return m_output;
+    }
+
+private:
+    static void stopInstance() { instance().stop(); }
+
+    void stop()
+    {
+        if (!m_thread)
+            return;
+        m_thread->quit();
+        if (!m_thread->wait(2000))
+            return;  // a stuck sound server: leave the thread to the process's end
+        delete m_output;
+        delete m_thread;
+        m_output = nullptr;
+        m_thread = nullptr;
+    }
+
+    QThread *m_thread = nullptr;
+    Output *m_output = nullptr;
+};
+
+QAudioFormat toneFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+} // namespace
+
+void WavePlayer::prepare()
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    Output *output = SoundThread::instance().output();
+    QMetaObject::invokeMethod(output, [output, device] { output->open(device, toneFormat()); }, Qt::QueuedConnection);
+}
+
 void WavePlayer::playFile(const QString &path)
 {
     QByteArray bytes;
@@ -80,35 +312,28 @@ void WavePlayer::playFile(const QString &path)
     if (device.isNull())
         return;
 
-    const qint64 durationMs = pcm.format.durationForBytes(pcm.data.size()) / 1000;
-    // stopping the device drops what it still holds: a little silence behind the sound
-    // keeps its tail audible when the machine is slow to hand data over
-    pcm.data.append(QByteArray(pcm.format.bytesForDuration(TailMs * 1000), '\0'));
-    QBuffer source(&pcm.data);
-    source.open(QIODevice::ReadOnly);
-    QAudioSink sink(device, pcm.format);
+    auto job = std::make_shared<Job>();
+    job->durationMs = pcm.format.durationForBytes(pcm.data.size()) / 1000;
+    job->data = std::move(pcm.data);
+    job->format = pcm.format;
+    job->device = device;
+    Output *output = SoundThread::instance().output();
+    QMetaObject::invokeMethod(output, [output, job] { output->play(job); }, Qt::QueuedConnection);
 
-    QEventLoop loop;
+    // The program is blocked as on a single thread: clicks, keys, the close box and timers
+    // (a held arrow's repeat among them) wait in order for the handler to return; only
+    // repaints and the window system's other events get through.
+    const QEventLoop::ProcessEventsFlags blocked = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
     QElapsedTimer clock;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        const QAudio::State state = sink.state();
-        const bool failed = state == QAudio::StoppedState && sink.error() != QAudio::NoError;
-        // Idle comes once the last bytes are handed over; the device still holds them, so
-        // wait until the sound's own length has passed before stopping.
-        const bool drained = state != QAudio::ActiveState && clock.elapsed() >= durationMs + TailMs;
-        const bool overdue = clock.elapsed() > durationMs + 5000;
-        if (failed || drained || overdue)
-            loop.quit();
-    });
     clock.start();
-    sink.start(&source);
-    if (sink.error() != QAudio::NoError)
-        return;
-    poll.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    sink.stop();
+    while (!job->done.tryAcquire(1, FeedIntervalMs * 2)) {
+        QCoreApplication::processEvents(blocked);
+        // the sound thread answers well before this; a stuck server must not hold the program
+        if (clock.elapsed() > job->durationMs + 2 * LongestDelayMs + UnheardMs) {
+            job->abandoned = true;
+            break;
+        }
+    }
 }
 
 } // namespace platform

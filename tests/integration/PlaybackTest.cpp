@@ -3,6 +3,7 @@
 #include "common/ModWave.h"
 #include "platform/MMControl.h"
 #include "platform/TempFiles.h"
+#include "support/MonitorRecording.h"
 #include "support/WaveBytes.h"
 
 #include <QElapsedTimer>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -22,33 +22,6 @@
 using namespace testing_support;
 
 namespace {
-
-// Records the null sink's monitor as raw 16-bit stereo at 44100 Hz while it runs.
-class MonitorRecording {
-public:
-    explicit MonitorRecording(const QString &sink)
-    {
-        m_parec.setProgram(QStringLiteral("parec"));
-        m_parec.setArguments({QStringLiteral("-d"), sink + QStringLiteral(".monitor"), QStringLiteral("--raw"),
-                              QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                              QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=20")});
-        m_parec.start();
-        m_started = m_parec.waitForStarted(5000);
-        QThread::msleep(300);  // let the stream connect before anything plays
-    }
-    bool started() const { return m_started; }
-    QByteArray stop()
-    {
-        QThread::msleep(300);
-        m_parec.terminate();
-        m_parec.waitForFinished(5000);
-        return m_parec.readAllStandardOutput();
-    }
-
-private:
-    QProcess m_parec;
-    bool m_started = false;
-};
 
 struct ToneStats {
     int peakLeft = 0;
