@@ -66,6 +66,12 @@ TEST_F(HostedPanels, EveryToneIsWrittenToItsFilePlayedWithoutCloseAndKeptOrRemov
         {"Tavoni, fine slider at 3: 10 × 3", [&] { tavoni.HScroll1->setValue(3); }, 1, 30, 30, 88200, keptFile},
         {"Tavoni, fine slider at 0: silence, still written and played", [&] { tavoni.HScroll1->setValue(0); }, 1, 0,
          0, 88200, keptFile},
+        {"Tavoni, fine slider's arrow: one step up from 0",
+         [&] { tavoni.HScroll1->userAction(QAbstractSlider::SliderSingleStepAdd); }, 1, 10, 10, 88200, keptFile, {},
+         [&] { tavoni.HScroll1->setValue(0); }},
+        {"Tavoni, a click on the fine slider's track: three steps up from 0",
+         [&] { tavoni.HScroll1->userAction(QAbstractSlider::SliderPageStepAdd); }, 1, 30, 30, 88200, keptFile, {},
+         [&] { tavoni.HScroll1->setValue(0); }},
         {"Tavoni, first right bar at its top with the slider at 10",
          [&] { tavoni.VScroll(Ear::Right, 1)->setValue(30); }, 1, 0, 31623, 88200, keptFile, {},
          [&] {

@@ -1,10 +1,12 @@
 #include "demos/DemoFixture.h"
 #include "demos/RandomRecords.h"
+#include "demos/WholeTones.h"
 
 #include "demos/dazuv/Form1.h"
 #include "demos/dazuv/LevelSentence.h"
 #include "demos/dazuv/ModPegel.h"
 
+#include "common/WaveFormat.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
@@ -18,6 +20,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace demo_tests;
 using namespace testing_support;
@@ -38,6 +41,33 @@ TEST(ModPegel, DesignValuesStartQuietAndRiseOnAZeroCrossing)
     for (auto block = values.begin(); block != values.end(); block += 2 * 22050)
         blockPeaks.push_back(peak(std::vector<std::int16_t>(block, block + 2 * 22050)));
     EXPECT_EQ(blockPeaks, (std::vector<int>{700, 2214, 700, 2214, 700, 2214}));
+}
+
+// Frames 1 to 22050 are the first, quiet block. At the design values a boundary frame lies on
+// the axis either way; louder and longer, the later boundaries are off it by a few steps.
+TEST(ModPegel, WholeTonesBlockByBlock)
+{
+    const struct {
+        const char *name;
+        float V, D;
+        int seconds;
+    } rows[] = {
+        {"design values", 7, 10, 3},
+        {"loudest and longest that is played", 10, 25, 10},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::int32_t frames = row.seconds * Sound::SampleRate;
+        SampleChunks chunks;
+        ModPegel::MakeLevelDifferenceTone(row.V, row.D, frames, chunks);
+        const float omega = float(6283.185308 / Sound::SampleRate);  // 2π × 1000 Hz per frame
+        const double reference = row.V * 100.0;
+        const double raised = std::pow(10.0, row.D / 20.0) * row.V * 100.0;
+        const auto value = [&](std::int32_t n) {
+            return ((n - 1) / 22050 % 2 == 0 ? reference : raised) * std::sin(omega * double(n));
+        };
+        expectWholeTone(samples(joined(chunks)), formulaTone(frames, value), 2);
+    }
 }
 
 TEST(ModPegel, From26DecibelsNothingIsWritten)

@@ -21,11 +21,13 @@
 
 using namespace demo_tests;
 using namespace testing_support;
-using vevuzevu::HarmonicColors;
 using vevuzevu::SpektrumAmplitudes;
-using vevuzevu::SumColor;
 
 namespace {
+
+// The colours a student is shown, harmonics 1 to 4 and the sum, not the program's own table.
+const QColor HarmonicColors[4] = {QColor(0, 255, 0), QColor(0, 0, 255), QColor(0, 255, 255), QColor(255, 0, 255)};
+const QColor SumColor(255, 0, 0);
 
 class Vevuzevu : public DemoFixture {
 protected:
