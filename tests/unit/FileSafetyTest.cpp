@@ -404,3 +404,83 @@ TEST_F(FileSafety, ADanglingLinkIsTheFileItNamesForSettingsAndExportAlike)
         EXPECT_EQ(readFile(target).size(), row.size);
     }
 }
+
+TEST_F(FileSafety, ASaveOnAFullDiskLeavesNoNewFileAndSaysWhy)
+{
+    const QString disk = smallDisk(QStringLiteral("voll"), 16);
+    if (disk.isEmpty()) {
+        GTEST_SKIP() << "no small file system to fill here (mounting needs root)";
+    }
+    QFile filler(disk + QStringLiteral("/fueller"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+    filler.close();
+    WaveFormat format;
+    FillStandardFormat(format);
+    struct Row {
+        const char *name;
+        QString file;
+        std::function<void(const QString &)> write;
+    };
+    const Row rows[] = {
+        {"settings", disk + QStringLiteral("/einst.set"),
+         [](const QString &file) { demos::writeSettingsFile(file, sixByteRecord(), "123456"); }},
+        {"an export", disk + QStringLiteral("/klang.wav"),
+         [&](const QString &file) { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8000, 'w')}}, 4000); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            row.write(row.file);
+            ADD_FAILURE() << "written onto a full disk";
+        } catch (const platform::FileError &error) {
+            EXPECT_FALSE(error.reason().isEmpty());
+            // the system knows the cause, so Qt's "unknown error" is not all the user reads
+            EXPECT_NE(error.reason(), QStringLiteral("Unknown error"));
+            EXPECT_NE(error.reason(), QStringLiteral("Unbekannter Fehler"));
+        }
+        EXPECT_FALSE(QFileInfo::exists(row.file)) << "a new file left behind";
+    }
+}
+
+TEST_F(FileSafety, TheControlHostAnswersInGermanNamingThePathGiven)
+{
+    const QString tavoni = QStringLiteral(VELMORA_TAVONI);
+    writeFile(path(QStringLiteral("Text.so")), "kein ELF");
+    writeFile(path(QStringLiteral("datei")), "");
+    struct Row {
+        const char *name;
+        QString store;
+        QStringList arguments;
+        int exitCode;
+        QString said;  // on the error stream for a failure, else on the output
+    };
+    const QString store = path(QStringLiteral("Classes.ini"));
+    const QString missing = path(QStringLiteral("Fehlt.so"));
+    const Row rows[] = {
+        {"a library that is not there", store, {QStringLiteral("--register"), missing}, 1,
+         QStringLiteral("Die Bibliothek „%1“ gibt es nicht.").arg(missing)},
+        {"a file that is no library", store, {QStringLiteral("--register"), path(QStringLiteral("Text.so"))}, 1,
+         QStringLiteral("Die Bibliothek „%1“ lässt sich nicht laden").arg(path(QStringLiteral("Text.so")))},
+        {"a store that cannot be written", path(QStringLiteral("datei/Classes.ini")),
+         {QStringLiteral("--register"), tavoni}, 1, QStringLiteral("Die Klassenablage „%1“").arg(path(QStringLiteral("datei/Classes.ini")))},
+        {"registered", store, {QStringLiteral("--register"), tavoni}, 0,
+         QStringLiteral("Die Bibliothek „%1“ ist registriert.").arg(tavoni)},
+        {"unregistered", store, {QStringLiteral("--unregister"), tavoni}, 0,
+         QStringLiteral("Die Bibliothek „%1“ ist abgemeldet.").arg(tavoni)},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VELMORA_CLASS_STORE"), row.store);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELMORA_CONTROLHOST), row.arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), row.exitCode);
+        const QString said = QString::fromUtf8(row.exitCode ? process.readAllStandardError() : process.readAllStandardOutput());
+        EXPECT_TRUE(said.contains(row.said)) << said.toStdString();
+        EXPECT_FALSE(said.contains(QStringLiteral("Cannot"))) << "in German";
+    }
+}
