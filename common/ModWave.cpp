@@ -73,11 +73,11 @@ qint64 fileSize(const QByteArray &header, const SampleChunks &chunks)
 QString writeAndClose(QFileDevice &file, const QByteArray &header, const SampleChunks &chunks)
 {
     const bool ok = writeAll(file, header, chunks) && file.flush();
-    const QString reason = file.errorString();
+    const QString reason = ok ? QString() : platform::writeFailureReason(file);
     file.close();
     if (ok && file.error() == QFileDevice::NoError)
         return QString();
-    return reason.isEmpty() ? file.errorString() : reason;
+    return ok ? platform::writeFailureReason(file) : reason;
 }
 
 // Straight into `path`; what a failure leaves of it is removed. Errors name the file as chosen.

@@ -57,4 +57,16 @@ QString diskFullReason()
     return QStringLiteral("Der Datenträger ist voll: für die neue Datei ist nicht genug Platz frei.");
 }
 
+QString writeFailureReason(const QFileDevice &file)
+{
+    const QString reason = file.errorString();
+    // a write that stops short sets no system error, so Qt has only its "unknown error"
+    if (file.error() != QFileDevice::NoError && reason != QFile().errorString())
+        return reason;
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(file.fileName()).constData(), &disk) == 0 && disk.f_bavail == 0)
+        return diskFullReason();
+    return QStringLiteral("Es konnten nicht alle Daten geschrieben werden.");
+}
+
 } // namespace platform

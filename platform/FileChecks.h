@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
 class QIODevice;
 
 namespace platform {
@@ -19,5 +20,9 @@ bool writeFully(QIODevice &device, const QByteArray &bytes);
 bool fitsInPlace(const QString &file, qint64 size);
 
 QString diskFullReason();
+
+// Why writing `file` failed: the system's reason where Qt has one, else a full disk when its
+// file system has no room left, else that not everything could be written.
+QString writeFailureReason(const QFileDevice &file);
 
 } // namespace platform

@@ -69,13 +69,14 @@ void writeSettingsFile(const QString &path, const DemoDescription &demo, const Q
     if (!file.open(QIODevice::ReadWrite))
         throw platform::FileError(path, file.errorString());
     const bool written = platform::writeFully(file, bytes) && file.flush();
-    const QString reason = file.errorString();
+    const QString reason = written ? QString() : platform::writeFailureReason(file);
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
+        const QString failure = written ? platform::writeFailureReason(file) : reason;
         // a file this save made is not left behind half written
         if (created)
             file.remove();
-        throw platform::FileError(path, written ? file.errorString() : reason);
+        throw platform::FileError(path, failure);
     }
 }
 

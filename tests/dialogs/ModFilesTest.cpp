@@ -259,6 +259,7 @@ struct SeenDialog {
     QStringList listed;    // names shown, under the first filter and under the last
     QStringList listedUnderLast;
     QString directory;
+    QString offeredName;  // in the name box before typing
     QString title;
     bool stillOpenAfterAccept = false;
 };
@@ -308,6 +309,7 @@ void answerRealDialog(SeenDialog &seen, const QString &typed)
             dialog->reject();
             return;
         }
+        seen.offeredName = nameEdit->text();
         nameEdit->setText(typed);
         for (QAbstractButton *button : buttons->buttons())
             if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
@@ -379,4 +381,41 @@ TEST(QtFileDialog, OpenAcceptsExistingFilesOnly)
         EXPECT_EQ(seen.title, QStringLiteral("Einstellungen laden..."));
         EXPECT_EQ(seen.stillOpenAfterAccept, row.result.isEmpty());
     }
+}
+
+namespace {
+
+// Qt's real dialogs, with the overwrite question answered by the recorder.
+class RealDialogs : public RecordingServices {
+public:
+    QString fileDialog(const FileDialogRequest &request) override
+    {
+        dialogs.append(request);
+        return platform::Services::fileDialog(request);
+    }
+};
+
+} // namespace
+
+TEST(QtFileDialog, NeinShowsTheDialogAgainInTheSameFolderOfferingTheRefusedName)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile existing(folder.filePath(QStringLiteral("klang.wav")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    RealDialogs services;
+    const platform::ScopedServices scope(services);
+    services.messageAnswer = MessageResult::No;
+    SeenDialog first;
+    SeenDialog again;
+    services.onMessageBox = [&] { answerRealDialog(again, QStringLiteral("anders")); };
+    answerRealDialog(first, QStringLiteral("klang"));
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QString()),
+              folder.filePath(QStringLiteral("anders.wav")));
+    EXPECT_EQ(services.messages.size(), 1);
+    ASSERT_TRUE(first.found);
+    ASSERT_TRUE(again.found);
+    EXPECT_EQ(again.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(again.offeredName, QStringLiteral("klang.wav"));
+    EXPECT_EQ(again.acceptMode, QFileDialog::AcceptSave);
 }

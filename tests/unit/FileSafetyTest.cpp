@@ -210,15 +210,16 @@ TEST_F(FileSafety, NoDialogOrLoadWaitsForAFileThatNeverAnswers)
 
 TEST_F(FileSafety, TheDialogTellsTypesByNameWithoutReadingAFile)
 {
-    // a picture's content under a text file's name: only reading it could say "PNG"
-    writeFile(path(QStringLiteral("notiz.txt")), hex("89 50 4E 47 0D 0A 1A 0A 00 00 00 0D 49 48 44 52"));
+    // a picture's content under a name that says nothing, as in /proc: only reading it could
+    // say "PNG"
+    writeFile(path(QStringLiteral("bild")), hex("89 50 4E 47 0D 0A 1A 0A 00 00 00 0D 49 48 44 52"));
     QString type;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         auto *model = dialog ? dialog->findChild<QFileSystemModel *>() : nullptr;
         if (model) {
             (void)QTest::qWaitFor([&] {
-                type = model->type(model->index(path(QStringLiteral("notiz.txt"))));
+                type = model->type(model->index(path(QStringLiteral("bild"))));
                 return !type.isEmpty();
             }, 20000);
         }
@@ -412,25 +413,30 @@ TEST_F(FileSafety, ASaveOnAFullDiskLeavesNoNewFileAndSaysWhy)
         GTEST_SKIP() << "no small file system to fill here (mounting needs root)";
     }
     QFile filler(disk + QStringLiteral("/fueller"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
     }
     filler.close();
+    const qint64 full = QFileInfo(filler.fileName()).size();
     WaveFormat format;
     FillStandardFormat(format);
     struct Row {
         const char *name;
         QString file;
+        qint64 free;  // bytes left: with some, the write stops short before it fails
         std::function<void(const QString &)> write;
     };
     const Row rows[] = {
-        {"settings", disk + QStringLiteral("/einst.set"),
+        {"settings", disk + QStringLiteral("/einst.set"), 0,
          [](const QString &file) { demos::writeSettingsFile(file, sixByteRecord(), "123456"); }},
-        {"an export", disk + QStringLiteral("/klang.wav"),
+        {"an export", disk + QStringLiteral("/klang.wav"), 0,
+         [&](const QString &file) { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8000, 'w')}}, 4000); }},
+        {"an export that stops short", disk + QStringLiteral("/kurz.wav"), 4096,
          [&](const QString &file) { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8000, 'w')}}, 4000); }},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
+        ASSERT_TRUE(QFile::resize(filler.fileName(), full - row.free));
         try {
             row.write(row.file);
             ADD_FAILURE() << "written onto a full disk";
