@@ -38,6 +38,7 @@ QMessageBox::Icon toQt(MessageIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
 // Qt's own provider guesses a file's type from its content, on the GUI thread, and some files
 // never answer (/proc/kmsg); the name alone is enough to show a folder.
 class NameOnlyIconProvider : public QFileIconProvider {
