@@ -89,15 +89,21 @@ QString ShowOpenDialog(const QString &filterKind, const QString &initialDirector
 QString ShowSaveDialog(const QString &filterKind, const QString &initialDirectory, const QString &title)
 {
     return reportingFailures([&] {
-        QString path = platform::services().fileDialog(
-            makeRequest(FileDialogRequest::Mode::Save, filterKind, initialDirectory, title,
-                        QStringLiteral("Datei speichern")));
-        if (path.isEmpty())
-            return QString();
-        // the file kind decides the extension, whichever filter the user picked, but only once
-        if (const FilterKind *kind = findKind(filterKind); kind && !path.endsWith(kind->extension, Qt::CaseInsensitive))
-            path += kind->extension;
-        return confirmOverwrite(path) ? path : QString();
+        FileDialogRequest request = makeRequest(FileDialogRequest::Mode::Save, filterKind, initialDirectory, title,
+                                                QStringLiteral("Datei speichern"));
+        for (;;) {
+            QString path = platform::services().fileDialog(request);
+            if (path.isEmpty())
+                return QString();
+            // the file kind decides the extension, whichever filter the user picked, but only once
+            if (const FilterKind *kind = findKind(filterKind);
+                kind && !path.endsWith(kind->extension, Qt::CaseInsensitive))
+                path += kind->extension;
+            if (confirmOverwrite(path))
+                return path;
+            // "Nein" goes back to the dialog, on the same name, so that another can be chosen
+            request.directory = path;
+        }
     });
 }
 

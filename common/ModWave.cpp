@@ -1,6 +1,7 @@
 #include "ModWave.h"
 
 #include "ModMemCopy.h"
+#include "platform/FileChecks.h"
 #include "platform/FileError.h"
 
 #include <QFile>
@@ -9,7 +10,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <limits>
 
@@ -53,30 +53,38 @@ namespace {
 
 bool writeAll(QFileDevice &file, const QByteArray &header, const SampleChunks &chunks)
 {
-    if (file.write(header) != header.size())
+    if (!platform::writeFully(file, header))
         return false;
     for (const QByteArray &chunk : chunks)
-        if (!chunk.isEmpty() && file.write(chunk) != chunk.size())
+        if (!platform::writeFully(file, chunk))
             return false;
     return true;
+}
+
+qint64 fileSize(const QByteArray &header, const SampleChunks &chunks)
+{
+    qint64 size = header.size();
+    for (const QByteArray &chunk : chunks)
+        size += chunk.size();
+    return size;
 }
 
 // Writes and closes; on failure the reason, or "" when all went well.
 QString writeAndClose(QFileDevice &file, const QByteArray &header, const SampleChunks &chunks)
 {
     const bool ok = writeAll(file, header, chunks) && file.flush();
-    const QString reason = file.errorString();
+    const QString reason = ok ? QString() : platform::writeFailureReason(file);
     file.close();
     if (ok && file.error() == QFileDevice::NoError)
         return QString();
-    return reason.isEmpty() ? file.errorString() : reason;
+    return ok ? platform::writeFailureReason(file) : reason;
 }
 
-// Straight into the named file; what a failure leaves of it is removed.
-void writeDirectly(const QString &fileName, QIODevice::OpenMode mode, const QByteArray &header,
+// Straight into `path`; what a failure leaves of it is removed. Errors name the file as chosen.
+void writeDirectly(const QString &path, const QString &fileName, QIODevice::OpenMode mode, const QByteArray &header,
                    const SampleChunks &chunks)
 {
-    QFile file(fileName);
+    QFile file(path);
     if (!file.open(mode))
         throw platform::FileError(fileName, file.errorString());
     const QString failure = writeAndClose(file, header, chunks);
@@ -93,22 +101,26 @@ void WriteWaveFile(const QString &fileName, const WaveFormat &format, const Samp
 {
     const QByteArray header = WaveHeader(format, sampleCount);
 
+    // a link is followed, so the file it names is the one written, whether it exists or not
+    const QString target = platform::namedFile(fileName);
+
     // a new file, such as every tone's temporary one
-    if (!QFileInfo::exists(fileName)) {
-        writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::NewOnly, header, chunks);
+    if (!QFileInfo::exists(target)) {
+        writeDirectly(target, fileName, QIODevice::WriteOnly | QIODevice::NewOnly, header, chunks);
         return;
     }
 
-    // written beside the target and renamed over it, so a failure never costs the old file;
-    // a link is followed, so the file it names is the one replaced
-    const QFileInfo existing(fileName);
-    const QString target = existing.isSymLink() ? existing.canonicalFilePath() : fileName;
+    // written beside the target and renamed over it, so a failure never costs the old file
+    const QFileInfo existing(target);
     QTemporaryFile file(QFileInfo(target).absolutePath() + QStringLiteral("/.") + QFileInfo(target).fileName()
                         + QStringLiteral(".XXXXXX"));
     if (!file.open()) {
         // a folder that lets the file be rewritten but nothing be created beside it
         if (existing.isFile() && existing.isWritable() && !QFileInfo(existing.absolutePath()).isWritable()) {
-            writeDirectly(fileName, QIODevice::WriteOnly | QIODevice::Truncate, header, chunks);
+            // truncating is the point of no return, so the whole new file must fit first
+            if (!platform::fitsInPlace(target, fileSize(header, chunks)))
+                throw platform::FileError(fileName, platform::diskFullReason());
+            writeDirectly(target, fileName, QIODevice::WriteOnly | QIODevice::Truncate, header, chunks);
             return;
         }
         throw platform::FileError(fileName, file.errorString());
@@ -120,7 +132,7 @@ void WriteWaveFile(const QString &fileName, const WaveFormat &format, const Samp
     file.setPermissions(QFileInfo(target).permissions());
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
         const int error = errno;
-        throw platform::FileError(fileName, QString::fromLocal8Bit(std::strerror(error)));
+        throw platform::FileError(fileName, qt_error_string(error));
     }
     file.setAutoRemove(false);
 }

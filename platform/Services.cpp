@@ -8,8 +8,11 @@
 #include "WavePlayer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -36,6 +39,38 @@ QMessageBox::Icon toQt(MessageIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's own provider guesses a file's type from its content, on the GUI thread, and some files
+// never answer (/proc/kmsg); the name alone is enough to show a folder.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return QFileIconProvider::icon(Folder);
+        const QMimeType type = mimeType(info);
+        return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(), QFileIconProvider::icon(File)));
+    }
+
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = mimeType(info);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+private:
+    static QMimeType mimeType(const QFileInfo &info)
+    {
+        return QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    }
+};
+
+// "*.*" means every file to the user, but Qt's pattern wants a dot in the name.
+const QLatin1String EveryFileAsWritten("(*.*)");
+const QLatin1String EveryFileForQt("(*)");
+
 } // namespace
 
 Services::~Services() = default;
@@ -81,13 +116,19 @@ void Services::multimediaWrite(const MMControl &control, MciProperty property, c
 
 QString Services::fileDialog(const FileDialogRequest &request)
 {
+    NameOnlyIconProvider icons;
     QFileDialog dialog(request.owner, request.title, request.directory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    // "*.*" means every file to the user, but Qt's pattern wants a dot in the name
+    dialog.setIconProvider(&icons);
     QStringList filters = request.filters;
     for (QString &filter : filters)
-        filter.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+        filter.replace(EveryFileAsWritten, EveryFileForQt);
     dialog.setNameFilters(filters);
+    // the list shows the captions as written, while Qt filters by the patterns it understands
+    if (auto *captions = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < captions->count() && i < request.filters.size(); ++i)
+            captions->setItemText(i, request.filters.at(i));
+    }
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -35,7 +35,7 @@ struct FileDialogRequest {
     enum class Mode { OpenExisting, Save };
     Mode mode = Mode::OpenExisting;
     QString title;
-    QString directory;
+    QString directory;  // or a file in it, whose name the dialog offers
     QStringList filters;  // "Wave-Dateien (*.wav)" style entries, first one selected
     QWidget *owner = nullptr;
 };

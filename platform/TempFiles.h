@@ -5,7 +5,8 @@
 namespace platform {
 
 // Path of a scratch file in the process's own temporary folder (owner-only, created on first
-// use, removed at exit), so that a user's file of the same name is never touched.
+// use in $TMPDIR or, when that is unusable, in /tmp, removed at exit), so that a user's file of
+// the same name is never touched. Throws a FileError naming the folder when none can be made.
 QString temporaryFilePath(const QString &name);
 
 // Removes that folder with what it holds; the next scratch file gets a new one.
@@ -15,7 +16,8 @@ void removeTemporaryFolder();
 QString soundFilePath();
 
 // "dummy.wav" in the user's own cache folder for the suite (created for the owner only): the
-// tone file that hosted controls keep until their next tone overwrites it.
+// tone file that hosted controls keep until their next tone overwrites it. A folder that is not
+// the user's alone is refused with a FileError naming it; a link in its place is removed.
 QString keptSoundFilePath();
 
 } // namespace platform

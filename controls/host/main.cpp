@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QSettings>
 #include <QTextStream>
 #include <QWidget>
@@ -25,15 +26,55 @@ int fail(const QString &text)
     return 1;
 }
 
-int registration(const QString &path, bool add)
+QString hresultText(com::HResult result)
 {
-    com::ControlLibrary library(path);
-    if (!library.load())
-        return fail(library.errorString());
+    return QStringLiteral("0x%1").arg(quint32(result), 8, 16, QLatin1Char('0'));
+}
+
+// Loads the library at `path` as given, with the reason in German when it does not load.
+bool loadLibrary(com::ControlLibrary &library, const QString &path, QString &failure)
+{
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        failure = QStringLiteral("Die Bibliothek „%1“ gibt es nicht.").arg(path);
+        return false;
+    }
+    // QLibrary would try other names (libX.so) and explain in English; a bare load tells
+    // whether the file is a library at all
+    QLibrary probe(file.absoluteFilePath());
+    if (!probe.load()) {
+        failure = QStringLiteral("Die Bibliothek „%1“ lässt sich nicht laden: sie ist keine Bibliothek für "
+                                 "dieses System, oder ihr fehlt eine andere.")
+                      .arg(path);
+        return false;
+    }
+    const bool loaded = library.load();
+    probe.unload();
+    if (!loaded)
+        failure = QStringLiteral("Die Bibliothek „%1“ ist kein Steuerelement: %2").arg(path, library.errorString());
+    return loaded;
+}
+
+int registration(const QString &path, bool add, bool quiet = false)
+{
+    com::ControlLibrary library(QFileInfo(path).absoluteFilePath());
+    QString failure;
+    if (!loadLibrary(library, path, failure))
+        return fail(failure);
     const com::HResult result = add ? library.registerServer() : library.unregisterServer();
     library.unload();
-    if (result != com::S_OK)
-        return fail(QStringLiteral("Fehler 0x%1 bei %2").arg(quint32(result), 8, 16, QLatin1Char('0')).arg(path));
+    const QString done = add ? QStringLiteral("registriert") : QStringLiteral("abgemeldet");
+    if (result != com::S_OK) {
+        QString text = QStringLiteral("Die Bibliothek „%1“ konnte nicht %2 werden (Fehler %3).")
+                           .arg(path, done, hresultText(result));
+        if (result == com::SELFREG_E_CLASS)
+            text += QStringLiteral(" Die Klassenablage „%1“ ist nicht lesbar oder nicht beschreibbar; sie bleibt, "
+                                   "wie sie war.")
+                        .arg(com::ClassStore::path());
+        return fail(text);
+    }
+    if (!quiet)
+        QTextStream(stdout) << QStringLiteral("Die Bibliothek „%1“ ist %2.").arg(path, done) << Qt::endl;
     return 0;
 }
 
@@ -55,23 +96,23 @@ int site(const QString &name)
     if (QFileInfo(name).isFile()) {
         // a library by path registers itself first, so the store names its class
         path = QFileInfo(name).absoluteFilePath();
-        if (const int result = registration(path, true))
+        if (const int result = registration(path, true, true))
             return result;
         if (!classOfLibrary(path, clsid))
-            return fail(QStringLiteral("%1 meldet keine Klasse an").arg(path));
+            return fail(QStringLiteral("Die Bibliothek „%1“ meldet keine Klasse an.").arg(name));
     } else {
         path = com::libraryForClass(name, clsid);
         if (path.isEmpty())
-            return fail(QStringLiteral("%1 ist nicht registriert").arg(name));
+            return fail(QStringLiteral("„%1“ ist nicht registriert.").arg(name));
     }
     auto owner = std::make_unique<com::ControlLibrary>(path);
     com::ControlLibrary *library = owner.get();
-    if (!library->load())
-        return fail(library->errorString());
+    if (QString failure; !loadLibrary(*library, path, failure))
+        return fail(failure);
 
     com::IControlSite *control = nullptr;
     if (const com::HResult result = library->createControl(clsid, &control); result != com::S_OK)
-        return fail(QStringLiteral("Fehler 0x%1 beim Anlegen").arg(quint32(result), 8, 16, QLatin1Char('0')));
+        return fail(QStringLiteral("Das Steuerelement konnte nicht angelegt werden (Fehler %1).").arg(hresultText(result)));
     void *infoObject = nullptr;
     QString title = name;
     if (control->QueryInterface(com::IID_IControlInfo, &infoObject) == com::S_OK) {

@@ -1,10 +1,16 @@
 #include "ClassStore.h"
 
+#include "platform/FileChecks.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include <cstdio>
+#include <functional>
 
 namespace com::ClassStore {
 
@@ -21,6 +27,45 @@ QString clsidKey(const Guid &clsid)
 QString typeLibKey(const ControlDescription &d)
 {
     return Root + QStringLiteral("TypeLib/") + toText(d.libid);
+}
+
+// Changes the store all or nothing. QSettings reads lazily and writes back whatever it made of
+// a broken file, so it is read in full first, and the change is made on a copy that replaces
+// the store only once written.
+HResult rewrite(const std::function<void(QSettings &)> &change)
+{
+    // a store that is a link stays one
+    const QString file = platform::namedFile(path());
+    const QFileInfo info(file);
+    QByteArray before;
+    if (info.exists()) {
+        QFile old(file);
+        if (!old.open(QIODevice::ReadOnly))
+            return SELFREG_E_CLASS;
+        before = old.readAll();
+        if (old.error() != QFileDevice::NoError)
+            return SELFREG_E_CLASS;
+    }
+    QTemporaryFile copy(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!copy.open() || copy.write(before) != before.size() || !copy.flush())
+        return SELFREG_E_CLASS;
+    copy.close();
+    if (info.exists())
+        copy.setPermissions(info.permissions());
+    {
+        QSettings store(copy.fileName(), QSettings::IniFormat);
+        store.allKeys();
+        if (store.status() != QSettings::NoError || !store.isWritable())
+            return SELFREG_E_CLASS;
+        change(store);
+        store.sync();
+        if (store.status() != QSettings::NoError)
+            return SELFREG_E_CLASS;
+    }
+    if (std::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
+        return SELFREG_E_CLASS;
+    copy.setAutoRemove(false);
+    return S_OK;
 }
 
 } // namespace
@@ -70,32 +115,23 @@ QList<QPair<QString, QVariant>> entries(const ControlDescription &d, const QStri
 
 HResult registerClass(const ControlDescription &description, const QString &libraryPath)
 {
-    const QString file = path();
-    if (libraryPath.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath()))
+    if (libraryPath.isEmpty() || !QDir().mkpath(QFileInfo(path()).absolutePath()))
         return SELFREG_E_CLASS;
-    QSettings store(file, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError || !store.isWritable())
-        return SELFREG_E_CLASS;
-    for (const auto &[key, value] : entries(description, libraryPath))
-        store.setValue(key, value);
-    // the whole file is replaced at once, so a failed write leaves the old store
-    store.sync();
-    return store.status() == QSettings::NoError ? S_OK : SELFREG_E_CLASS;
+    return rewrite([&](QSettings &store) {
+        for (const auto &[key, value] : entries(description, libraryPath))
+            store.setValue(key, value);
+    });
 }
 
 HResult unregisterClass(const ControlDescription &description)
 {
-    const QString file = path();
-    if (!QFileInfo::exists(file))
+    if (!QFileInfo::exists(path()))
         return S_OK;
-    QSettings store(file, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError)
-        return SELFREG_E_CLASS;
-    // a key exists only while it holds a value, so emptied keys go with their values
-    for (const auto &entry : entries(description, QStringLiteral("-")))
-        store.remove(entry.first);
-    store.sync();
-    return store.status() == QSettings::NoError ? S_OK : SELFREG_E_CLASS;
+    return rewrite([&](QSettings &store) {
+        // a key exists only while it holds a value, so emptied keys go with their values
+        for (const auto &entry : entries(description, QStringLiteral("-")))
+            store.remove(entry.first);
+    });
 }
 
 bool classOfProgId(const QString &progId, Guid &clsid)

@@ -3,12 +3,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -25,8 +28,8 @@ namespace {
 const QString WaveFilter = QStringLiteral("Wave-Dateien (*.wav)");
 const QString SetFilter = QStringLiteral("Einstellungen (*.set)");
 const QString AllFilter = QStringLiteral("Alle Dateien (*.*)");
-// what Qt's dialog is given for it, so that names without a dot show too
-const QString AllFilterShown = QStringLiteral("Alle Dateien (*)");
+// what Qt's dialog filters by for it, so that names without a dot show too; the caption stays
+const QString AllFilterForQt = QStringLiteral("Alle Dateien (*)");
 
 class ModFilesTest : public ::testing::Test {
 protected:
@@ -164,6 +167,7 @@ TEST_F(ModFilesTest, OverwriteIsAskedForTheNameThatWillBeWritten)
         QString result;  // "" = cancelled
         bool asked;
     };
+    // after "Nein" the dialog comes back, where the user cancels
     const Row rows[] = {
         {"typed without extension, existing file kept", QStringLiteral("klang"), MessageResult::No, QString(), true},
         {"typed without extension, existing file replaced", QStringLiteral("klang"), MessageResult::Yes,
@@ -176,11 +180,13 @@ TEST_F(ModFilesTest, OverwriteIsAskedForTheNameThatWillBeWritten)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         recorder.messages.clear();
+        recorder.dialogs.clear();
         recorder.messageAnswer = row.answer;
         recorder.dialogAnswers = {inFolder(row.typed)};
         const QString expected = row.result.isEmpty() ? QString() : inFolder(row.result);
         EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString()), expected);
         ASSERT_EQ(recorder.messages.size(), row.asked ? 1 : 0);
+        EXPECT_EQ(recorder.dialogs.size(), row.answer == MessageResult::No && row.asked ? 2 : 1);
         if (row.asked) {
             EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
             EXPECT_TRUE(recorder.messages[0].text.contains(QDir::toNativeSeparators(inFolder(QStringLiteral("klang.wav")))))
@@ -200,6 +206,30 @@ TEST_F(ModFilesTest, SettingsOverwriteIsAskedForTheSetFile)
     EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Set"), QString(), QString()), QString());
     ASSERT_EQ(recorder.messages.size(), 1);
     EXPECT_TRUE(recorder.messages[0].text.contains(QStringLiteral("einst.set")));
+}
+
+TEST_F(ModFilesTest, NeinGoesBackToTheDialogOnTheSameNameUntilAnotherIsChosen)
+{
+    createFile(QStringLiteral("einst.set"));
+    createFile(QStringLiteral("zweit.set"));
+    recorder.messageAnswer = MessageResult::No;
+    recorder.dialogAnswers = {inFolder(QStringLiteral("einst")), inFolder(QStringLiteral("zweit.set")),
+                              inFolder(QStringLiteral("frei"))};
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Set"), folder.path(), QStringLiteral("Speichern...")),
+              inFolder(QStringLiteral("frei.set")));
+    ASSERT_EQ(recorder.messages.size(), 2);
+    EXPECT_TRUE(recorder.messages[0].text.contains(QStringLiteral("einst.set")));
+    EXPECT_TRUE(recorder.messages[1].text.contains(QStringLiteral("zweit.set")));
+    ASSERT_EQ(recorder.dialogs.size(), 3);
+    EXPECT_EQ(recorder.dialogs[0].directory, folder.path());
+    // the dialog opens again where it was, offering the refused name
+    EXPECT_EQ(recorder.dialogs[1].directory, inFolder(QStringLiteral("einst.set")));
+    EXPECT_EQ(recorder.dialogs[2].directory, inFolder(QStringLiteral("zweit.set")));
+    for (const FileDialogRequest &request : recorder.dialogs) {
+        EXPECT_EQ(request.mode, FileDialogRequest::Mode::Save);
+        EXPECT_EQ(request.title, QStringLiteral("Speichern..."));
+        EXPECT_EQ(request.filters, (QStringList{SetFilter, AllFilter}));
+    }
 }
 
 TEST_F(ModFilesTest, AFailingDialogShowsItsDescriptionAndGivesAnEmptyPath)
@@ -225,10 +255,24 @@ struct SeenDialog {
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
     QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
     QStringList filters;
+    QStringList captions;  // as the list of file types shows them
+    QStringList listed;    // names shown, under the first filter and under the last
+    QStringList listedUnderLast;
     QString directory;
+    QString offeredName;  // in the name box before typing
     QString title;
     bool stillOpenAfterAccept = false;
 };
+
+QStringList listedNames(QFileSystemModel &model, const QString &folder)
+{
+    QStringList names;
+    const QModelIndex parent = model.index(folder);
+    for (int row = 0; row < model.rowCount(parent); ++row)
+        names.append(model.index(row, 0, parent).data().toString());
+    names.sort();
+    return names;
+}
 
 // Answers the next real file dialog by typing `typed` and pressing its Save or Open button, then
 // cancels it if it is still open.
@@ -245,6 +289,19 @@ void answerRealDialog(SeenDialog &seen, const QString &typed)
         seen.fileMode = dialog->fileMode();
         seen.filters = dialog->nameFilters();
         seen.directory = dialog->directory().absolutePath();
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        if (types && model) {
+            for (int i = 0; i < types->count(); ++i)
+                seen.captions.append(types->itemText(i));
+            (void)QTest::qWaitFor([&] { return model->rowCount(model->index(seen.directory)) > 0; }, 20000);
+            seen.listed = listedNames(*model, seen.directory);
+            // chosen as a user would
+            types->setCurrentIndex(types->count() - 1);
+            emit types->activated(types->count() - 1);
+            (void)QTest::qWaitFor([&] { return listedNames(*model, seen.directory) != seen.listed; }, 2000);
+            seen.listedUnderLast = listedNames(*model, seen.directory);
+        }
         seen.title = dialog->windowTitle();
         auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
@@ -252,6 +309,7 @@ void answerRealDialog(SeenDialog &seen, const QString &typed)
             dialog->reject();
             return;
         }
+        seen.offeredName = nameEdit->text();
         nameEdit->setText(typed);
         for (QAbstractButton *button : buttons->buttons())
             if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
@@ -268,6 +326,10 @@ TEST(QtFileDialog, SaveUsesQtsOwnDialogThatLeavesTheOverwriteQuestionToTheCaller
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
+    for (const char *name : {"alt.wav", "ohnepunkt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
     SeenDialog seen;
     answerRealDialog(seen, QStringLiteral("klang"));
     const QString chosen = ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QString());
@@ -275,7 +337,10 @@ TEST(QtFileDialog, SaveUsesQtsOwnDialogThatLeavesTheOverwriteQuestionToTheCaller
     EXPECT_TRUE(seen.nonNative);
     EXPECT_FALSE(seen.asksItselfAboutOverwriting);
     EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptSave);
-    EXPECT_EQ(seen.filters, (QStringList{WaveFilter, AllFilterShown}));
+    EXPECT_EQ(seen.filters, (QStringList{WaveFilter, AllFilterForQt}));
+    EXPECT_EQ(seen.captions, (QStringList{WaveFilter, AllFilter}));
+    EXPECT_EQ(seen.listed, QStringList{"alt.wav"});
+    EXPECT_EQ(seen.listedUnderLast, (QStringList{"alt.wav", "ohnepunkt"}));
     EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
     EXPECT_EQ(seen.title, QStringLiteral("Datei speichern"));
     EXPECT_EQ(chosen, folder.filePath(QStringLiteral("klang.wav")));
@@ -285,8 +350,8 @@ TEST(QtFileDialog, OpenAcceptsExistingFilesOnly)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    {
-        QFile file(folder.filePath(QStringLiteral("da.set")));
+    for (const char *name : {"da.set", "notiz.txt", "ohnepunkt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     struct Row {
@@ -308,8 +373,49 @@ TEST(QtFileDialog, OpenAcceptsExistingFilesOnly)
         EXPECT_TRUE(seen.nonNative);
         EXPECT_EQ(seen.acceptMode, QFileDialog::AcceptOpen);
         EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
-        EXPECT_EQ(seen.filters, (QStringList{SetFilter, AllFilterShown}));
+        EXPECT_EQ(seen.filters, (QStringList{SetFilter, AllFilterForQt}));
+        EXPECT_EQ(seen.captions, (QStringList{SetFilter, AllFilter}));
+        // the last filter lists every file, those without a dot too
+        EXPECT_EQ(seen.listed, QStringList{"da.set"});
+        EXPECT_EQ(seen.listedUnderLast, (QStringList{"da.set", "notiz.txt", "ohnepunkt"}));
         EXPECT_EQ(seen.title, QStringLiteral("Einstellungen laden..."));
         EXPECT_EQ(seen.stillOpenAfterAccept, row.result.isEmpty());
     }
+}
+
+namespace {
+
+// Qt's real dialogs, with the overwrite question answered by the recorder.
+class RealDialogs : public RecordingServices {
+public:
+    QString fileDialog(const FileDialogRequest &request) override
+    {
+        dialogs.append(request);
+        return platform::Services::fileDialog(request);
+    }
+};
+
+} // namespace
+
+TEST(QtFileDialog, NeinShowsTheDialogAgainInTheSameFolderOfferingTheRefusedName)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile existing(folder.filePath(QStringLiteral("klang.wav")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    RealDialogs services;
+    const platform::ScopedServices scope(services);
+    services.messageAnswer = MessageResult::No;
+    SeenDialog first;
+    SeenDialog again;
+    services.onMessageBox = [&] { answerRealDialog(again, QStringLiteral("anders")); };
+    answerRealDialog(first, QStringLiteral("klang"));
+    EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder.path(), QString()),
+              folder.filePath(QStringLiteral("anders.wav")));
+    EXPECT_EQ(services.messages.size(), 1);
+    ASSERT_TRUE(first.found);
+    ASSERT_TRUE(again.found);
+    EXPECT_EQ(again.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(again.offeredName, QStringLiteral("klang.wav"));
+    EXPECT_EQ(again.acceptMode, QFileDialog::AcceptSave);
 }
