@@ -96,6 +96,11 @@ public:
             job->done.release();
             return;
         }
+        // the stream starts again after running dry only once it holds a full buffer: a shorter
+        // sound is made up to one with silence
+        const qsizetype short_ = m_sink->bufferSize() - job->data.size();
+        if (short_ > 0)
+            job->data.append(QByteArray(short_ - short_ % m_format.bytesPerFrame(), '\0'));
         m_job = job;
         m_written = 0;
         m_sawActive = false;
