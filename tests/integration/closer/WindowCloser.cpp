@@ -14,9 +14,10 @@
 
 namespace {
 
-// Clicks the buttons or menu items named in its argument ("Weiter ->|Testton") and says so, then closes the
-// program's windows one by one, the modal one first, the way a window manager's close button
-// does, and prints the monotonic time in microseconds at which the last one went.
+// Clicks the buttons or menu items named in its argument ("Weiter ->|Testton") and says so,
+// then closes the program's windows one by one, the modal one first, the way a window
+// manager's close button does, and prints the monotonic time in microseconds at which the
+// last one went.
 class WindowCloser : public QObject {
 public:
     explicit WindowCloser(const QString &clicks)
