@@ -34,9 +34,9 @@ TEST_F(Screens, MainWindowWithTheWizardOverIt)
     QPoint pageCentre, windowCentre;
     QSet<QRgb> windowColours;
     whenModal([&](QWidget *page) {
-        // where the page was placed, frame included, and the window's middle at that time
-        pageCentre = page->pos() + page->rect().center();
-        windowCentre = window.geometry().center();
+        // where the page's frame was placed, and the window frame's middle at that time
+        pageCentre = page->frameGeometry().center();
+        windowCentre = window.frameGeometry().center();
         const QImage windowOnly = window.grab().toImage();
         for (int y = 0; y < windowOnly.height(); y += 3)
             for (int x = 0; x < windowOnly.width(); x += 3)
