@@ -35,9 +35,14 @@ TextBox::TextBox(QWidget *parent)
 
 void TextBox::setText(const QString &text)
 {
+    // the same text again leaves the box as the user has it, cursor and all
+    if (text == this->text())
+        return;
     m_assigning = true;
     QLineEdit::setText(text);
     m_assigning = false;
+    // a long value shows its leading digits, as the student reads it
+    setCursorPosition(0);
 }
 
 void TextBox::setColors(QColor text, QColor ground)
