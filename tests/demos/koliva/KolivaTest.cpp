@@ -168,4 +168,7 @@ TEST_F(Koliva, WindowScreenshot)
     // two envelopes two pixels wide across about 365 columns, and the hatch between them
     EXPECT_GT(pixelsOf(image, box, QColor(0, 0, 255)), 2 * 365);
     EXPECT_GT(pixelsOf(image, box, QColor(230, 230, 255)), 2000);
+    // column 0: the envelopes' first segment from the axis, not the hatch alone
+    const QRect inner = window.Ausgabe->contentsRect().translated(box.topLeft());
+    EXPECT_GT(pixelsOf(image, QRect(inner.left(), inner.top(), 1, inner.height()), QColor(0, 0, 255)), 20);
 }
