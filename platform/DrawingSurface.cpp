@@ -6,13 +6,6 @@
 
 namespace platform {
 
-namespace {
-// The platform's coordinates address pixels by their centres, Qt's by their corners: a steep
-// line from one column to the next then steps over half way, as there, instead of filling the
-// first column alone.
-const QPointF PixelCentre(0.5, 0.5);
-} // namespace
-
 DrawingSurface::DrawingSurface(QSize pixels, QColor background)
     : m_image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
     , m_background(background)
@@ -88,7 +81,7 @@ void DrawingSurface::line(QPointF from, QPointF to, QColor color)
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(p.color, p.width, p.style == DrawnPrimitive::Style::Dot ? Qt::DotLine : Qt::SolidLine);
     painter.setPen(pen);
-    painter.drawLine(p.from + PixelCentre, p.to + PixelCentre);
+    painter.drawLine(p.from, p.to);
     m_primitives.append(p);
     changed();
 }
@@ -111,7 +104,7 @@ void DrawingSurface::circle(QPointF centre, double radius, QColor color)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(p.color, p.width, p.style == DrawnPrimitive::Style::Dot ? Qt::DotLine : Qt::SolidLine));
     painter.setBrush(p.filled ? QBrush(p.fillColor) : Qt::NoBrush);
-    painter.drawEllipse(p.from + PixelCentre, p.radius, p.radius);
+    painter.drawEllipse(p.from, p.radius, p.radius);
     m_primitives.append(p);
     changed();
 }
