@@ -36,6 +36,8 @@ TEST(frmAbout, EveryProgramShowsItsOwnIcon)
         SCOPED_TRACE(program.title.toStdString());
         ASSERT_FALSE(program.icon.isNull());
         frmAbout dialog(program);
+        if (seen.isEmpty())
+            saveScreenshot(dialog.grab().toImage(), QStringLiteral("about-zezevav.png"));
         const auto *picture = dialog.findChild<QLabel *>(QStringLiteral("picIcon"));
         ASSERT_NE(picture, nullptr);
         ASSERT_FALSE(picture->isHidden());
