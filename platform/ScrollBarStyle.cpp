@@ -59,4 +59,23 @@ QRect ScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionC
     }
 }
 
+void ScrollBarStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                        const QWidget *widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarSlider))
+        return;
+    const QRect thumb = subControlRect(control, option, SC_ScrollBarSlider, widget);
+    if (thumb.isEmpty() || bar->maximum == bar->minimum)
+        return;
+    QStyleOptionButton button;
+    button.QStyleOption::operator=(*option);
+    button.rect = thumb;
+    button.state = (option->state & State_Enabled) | State_Raised;
+    if (bar->activeSubControls & SC_ScrollBarSlider && option->state & State_Sunken)
+        button.state |= State_Sunken;
+    proxy()->drawControl(CE_PushButtonBevel, &button, painter, widget);
+}
+
 } // namespace platform

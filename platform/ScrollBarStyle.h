@@ -17,6 +17,9 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                          const QWidget *widget = nullptr) const override;
+    // The thumb as a raised button over the groove, so that it cannot be taken for the track.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
 };
 
 } // namespace platform
