@@ -10,7 +10,8 @@ namespace Zezevav {
 
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Zezevav"), 2, 1, 0, programIcon("zezevav")};
+    return ProgramInfo{.title = QStringLiteral("Zezevav"),
+                       .major = 2, .minor = 1, .revision = 0, .icon = programIcon("zezevav")};
 }
 
 // The panel fills the window; "Beenden" lies in its bottom row.

@@ -9,19 +9,28 @@ namespace dazuv {
 // Raised with every release of Dazuv.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Dazuv"), 1, 0, 0, programIcon("dazuv")};
+    return ProgramInfo{.title = QStringLiteral("Dazuv"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("dazuv")};
 }
 
-// File name, False, True, "Sound"; "Close" on unload; a 6-byte record.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription dazuv{
-        {{false, false, false}, true, false, TonePath::Pointer::Hourglass},
-        {QStringLiteral("&Datei"), QStringLiteral("&Öffnen..."), QStringLiteral("&Speichern..."),
-         QStringLiteral("Speichern als &Wave-Datei..."), QStringLiteral("menLine1"), QStringLiteral("Beenden"),
-         QStringLiteral("\"velmora\" besuchen..."), QStringLiteral("menAbout"), QStringLiteral("Info über Dazuv...")},
-        demos::SettingsAccess::Binary,
-        6};
+        .play = {.sequence = {.setsDeviceType = false, .opensDevice = false, .closesAfterSound = false},
+                 .closesOnUnload = true,
+                 .redrawsBeforePlay = false,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("&Datei"),
+                  .open = QStringLiteral("&Öffnen..."),
+                  .save = QStringLiteral("&Speichern..."),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei..."),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("\"velmora\" besuchen..."),
+                  .aboutName = QStringLiteral("menAbout"),
+                  .about = QStringLiteral("Info über Dazuv...")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 6};
     return dazuv;
 }
 

@@ -13,7 +13,6 @@
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,8 +55,7 @@ platform::TextBox *sentenceNumber(platform::PictureBox *box, QRect twips, int le
 namespace dazuv {
 
 Form1::Form1(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     QWidget *area = demos::makeClientArea(*this, QStringLiteral("Pegeländerungen"), QSize(ClientWidth, ClientHeight),
                                           platform::DesignFace::Narrow);
@@ -181,12 +179,6 @@ void Form1::applySettings(demos::SettingsReader &record)
     HScroll1->setValue(settings.levelDifference);
     HScroll2->setValue(settings.duration);
     HScroll3->setValue(settings.loudness);
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    m_frame.unload();
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace dazuv

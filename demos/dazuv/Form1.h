@@ -1,14 +1,12 @@
 #pragma once
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
 
 #include <QMainWindow>
 
-class QCloseEvent;
 class QLabel;
 class QPushButton;
 
@@ -23,7 +21,7 @@ namespace dazuv {
 // Dazuv's window "Pegeländerungen": a level difference with the sentence on what it means,
 // duration and loudness; the tone alternates every half second between the reference and the
 // raised level.
-class Form1 : public QMainWindow, public demos::DemoWindow {
+class Form1 : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
@@ -35,11 +33,7 @@ public:
     void Command2_Click();
     void Command1_Click();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     QString refusal(Use use) const override;
     QByteArray settingsRecord() const override;
@@ -65,20 +59,13 @@ public:
     QLabel *Label13;
     platform::ScrollBar *HScroll3;
     platform::TextBox *Text3;
-    platform::MMControl MMControl1;
     QPushButton *Command2;
     QPushButton *Command1;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls(QWidget *area);
     void createSentence();
     void connectHandlers();
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace dazuv

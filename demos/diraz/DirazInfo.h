@@ -9,19 +9,28 @@ namespace diraz {
 // Raised with every release of Diraz.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Diraz"), 1, 0, 0, programIcon("diraz")};
+    return ProgramInfo{.title = QStringLiteral("Diraz"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("diraz")};
 }
 
-// File name, False, True, "Open", "Sound", "Close"; no "Close" on unload; a 6-byte record.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription diraz{
-        {{false, true, true}, false, false, TonePath::Pointer::Hourglass},
-        {QStringLiteral("&Datei"), QStringLiteral("Öffnen..."), QStringLiteral("&Speichern..."),
-         QStringLiteral("Speichern als &Wave-Datei..."), QStringLiteral("menLine1"), QStringLiteral("Beenden"),
-         QStringLiteral("\"velmora\" &besuchen..."), QStringLiteral("menInfo"), QStringLiteral("Über \"Diraz\"...")},
-        demos::SettingsAccess::Binary,
-        6};
+        .play = {.sequence = {.setsDeviceType = false, .opensDevice = true, .closesAfterSound = true},
+                 .closesOnUnload = false,
+                 .redrawsBeforePlay = false,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("&Datei"),
+                  .open = QStringLiteral("Öffnen..."),
+                  .save = QStringLiteral("&Speichern..."),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei..."),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("\"velmora\" &besuchen..."),
+                  .aboutName = QStringLiteral("menInfo"),
+                  .about = QStringLiteral("Über \"Diraz\"...")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 6};
     return diraz;
 }
 

@@ -15,7 +15,7 @@
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -39,8 +39,7 @@ constexpr double AxisLabelPoints = 9.75;
 namespace diraz {
 
 Eingabe::Eingabe(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     createControls(demos::makeClientArea(*this, QStringLiteral("Sinusschwingung"), QSize(ClientWidth, ClientHeight)));
     m_frame.buildMenus(*this);
@@ -186,12 +185,6 @@ bool Eingabe::eventFilter(QObject *watched, QEvent *event)
     if (watched == Text1 && event->type() == QEvent::FocusOut)
         showValuesInForce();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Eingabe::closeEvent(QCloseEvent *event)
-{
-    m_frame.unload();
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace diraz

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -22,7 +21,7 @@ namespace diraz {
 
 // Diraz's window "Sinusschwingung": amplitude step, frequency and duration of a sine tone,
 // two milliseconds of it drawn, and the tone played or exported.
-class Eingabe : public QMainWindow, public demos::DemoWindow {
+class Eingabe : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit Eingabe(QWidget *parent = nullptr);
@@ -38,11 +37,7 @@ public:
 
     void DrawSineCurve();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     void showValuesInForce() override;
     QByteArray settingsRecord() const override;
@@ -64,18 +59,13 @@ public:
     platform::TextBox *Text3;
     QPushButton *Command1;
     QPushButton *Command2;
-    platform::MMControl MMControl1;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls(QWidget *area);
     void connectHandlers();
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace diraz

@@ -43,8 +43,7 @@ platform::TextBox *readOut(QWidget *parent, const QString &text, const QString &
 namespace koliva {
 
 Eingabe::Eingabe(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     // the narrow face keeps the frames' captions apart as laid out
     createControls(demos::makeClientArea(*this, QStringLiteral("Amplitudenmodulation"), QSize(ClientWidth, ClientHeight),

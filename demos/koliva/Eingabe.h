@@ -1,7 +1,6 @@
 #pragma once
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 #include "demos/zanter/FMSettings.h"
 
 #include "common/WaveFormat.h"
@@ -26,7 +25,7 @@ using AMSettings = zanter::FMSettings;
 
 // Koliva's window "Amplitudenmodulation": carrier, depth and rate of the modulation, loudness
 // and duration; one second of the envelope drawn, and the tone played or exported.
-class Eingabe : public QMainWindow, public demos::DemoWindow {
+class Eingabe : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit Eingabe(QWidget *parent = nullptr);
@@ -43,11 +42,7 @@ public:
 
     void DrawEnvelope();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     void redrawForPlay() override { DrawEnvelope(); }
     QByteArray settingsRecord() const override;
@@ -75,15 +70,11 @@ public:
     platform::PictureBox *Ausgabe;
     QPushButton *Command2;
     QPushButton *Command1;
-    platform::MMControl MMControl1;
 
 private:
     void createControls(QWidget *area);
     void connectHandlers();
     zanter::ModulationSliders sliders() const { return {HScroll1, HScroll2, VScroll2, VScroll3, VScroll4}; }
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace koliva

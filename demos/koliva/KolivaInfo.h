@@ -9,20 +9,28 @@ namespace koliva {
 // Raised with every release of Koliva.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Koliva"), 1, 0, 0, programIcon("koliva")};
+    return ProgramInfo{.title = QStringLiteral("Koliva"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("koliva")};
 }
 
-// "WaveAudio", file name, False, True, "Open", "Sound", "Close"; nothing on unload; redrawn
-// before play; Zanter's 10-byte record.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription koliva{
-        {{true, true, true}, false, true, TonePath::Pointer::Hourglass},
-        {QStringLiteral("&Datei"), QStringLiteral("&Öffnen"), QStringLiteral("&Speichern"),
-         QStringLiteral("Speichern als &Wave-Datei"), QStringLiteral("menLine1"), QStringLiteral("&Beenden"),
-         QStringLiteral("\"velmora\" &besuchen..."), QStringLiteral("menInfo"), QStringLiteral("Über \"Koliva\"")},
-        demos::SettingsAccess::Binary,
-        10};
+        .play = {.sequence = {.setsDeviceType = true, .opensDevice = true, .closesAfterSound = true},
+                 .closesOnUnload = false,
+                 .redrawsBeforePlay = true,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("&Datei"),
+                  .open = QStringLiteral("&Öffnen"),
+                  .save = QStringLiteral("&Speichern"),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei"),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("&Beenden"),
+                  .visit = QStringLiteral("\"velmora\" &besuchen..."),
+                  .aboutName = QStringLiteral("menInfo"),
+                  .about = QStringLiteral("Über \"Koliva\"")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 10};
     return koliva;
 }
 

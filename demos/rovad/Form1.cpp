@@ -9,14 +9,12 @@
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 namespace rovad {
 
 Form1::Form1(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoMainWindow(description(), programInfo(), parent)
 {
     QWidget *area =
         demos::makeClientArea(*this, QStringLiteral("Klangerzeugung"), QSize(KlangPanel::DesignWidth, KlangPanel::DesignHeight));
@@ -60,12 +58,6 @@ void Form1::applySettings(demos::SettingsReader &record)
         panel->VScroll1[i]->setValue(settings.amplitudes[i]);
     panel->HScroll1->setValue(settings.duration);
     panel->Text16->setText(settings.text);
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    m_frame.unload();
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace rovad

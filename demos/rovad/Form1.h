@@ -1,7 +1,6 @@
 #pragma once
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include <QMainWindow>
 
@@ -12,17 +11,14 @@ namespace rovad {
 class KlangPanel;
 
 // Rovad's window "Klangerzeugung": the panel, "Beenden" and the menus.
-class Form1 : public QMainWindow, public demos::DemoWindow {
+class Form1 : public demos::DemoMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
 
     void Command1_Click();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
     platform::MMControl &multimediaControl() override;
     void makeSoundFile(const QString &path) override;
     QByteArray settingsRecord() const override;
@@ -30,12 +26,6 @@ public:
 
     KlangPanel *panel;
     QPushButton *Command1;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    demos::DemoFrame m_frame;
 };
 
 } // namespace rovad

@@ -11,20 +11,28 @@ namespace rovad {
 // Raised with every release of Rovad.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Rovad"), 1, 0, 0, programIcon("rovad")};
+    return ProgramInfo{.title = QStringLiteral("Rovad"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("rovad")};
 }
 
-// Device type, file name, False, True, "Open", "Sound", "Close"; nothing on unload; a record
-// whose length follows its text.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription rovad{
-        {KlangSequence, false, false, TonePath::Pointer::Hourglass},
-        {QStringLiteral("Datei"), QStringLiteral("&Öffnen..."), QStringLiteral("&Speichern..."),
-         QStringLiteral("Speichern als &Wave-Datei..."), QStringLiteral("menLine1"), QStringLiteral("Beenden"),
-         QStringLiteral("velmora &besuchen..."), QStringLiteral("MenInfo"), QStringLiteral("Über \"Rovad\"...")},
-        demos::SettingsAccess::Binary,
-        0};
+        .play = {.sequence = KlangSequence,
+                 .closesOnUnload = false,
+                 .redrawsBeforePlay = false,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("Datei"),
+                  .open = QStringLiteral("&Öffnen..."),
+                  .save = QStringLiteral("&Speichern..."),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei..."),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("velmora &besuchen..."),
+                  .aboutName = QStringLiteral("MenInfo"),
+                  .about = QStringLiteral("Über \"Rovad\"...")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 0};
     return rovad;
 }
 

@@ -9,20 +9,28 @@ namespace rozurovev {
 // Raised with every release of Rozurovev.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Rozurovev"), 1, 0, 0, programIcon("rozurovev")};
+    return ProgramInfo{.title = QStringLiteral("Rozurovev"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("rozurovev")};
 }
 
-// File name, False, True, "Open", "Sound", "Close"; nothing on unload; record 1 of a file of
-// 10-byte records.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription rozurovev{
-        {{false, true, true}, false, false, TonePath::Pointer::Hourglass},
-        {QStringLiteral("Datei"), QStringLiteral("Öffnen"), QStringLiteral("&Speichern"),
-         QStringLiteral("Speichern als &Wave-Datei"), QStringLiteral("menLine1"), QStringLiteral("Beenden"),
-         QStringLiteral("\"velmora\" &besuchen"), QStringLiteral("menInfo"), QStringLiteral("Über \"Rozurovev\"")},
-        demos::SettingsAccess::Random,
-        10};
+        .play = {.sequence = {.setsDeviceType = false, .opensDevice = true, .closesAfterSound = true},
+                 .closesOnUnload = false,
+                 .redrawsBeforePlay = false,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("Datei"),
+                  .open = QStringLiteral("Öffnen"),
+                  .save = QStringLiteral("&Speichern"),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei"),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("\"velmora\" &besuchen"),
+                  .aboutName = QStringLiteral("menInfo"),
+                  .about = QStringLiteral("Über \"Rozurovev\"")},
+        .settingsAccess = demos::SettingsAccess::Random,
+        .recordLength = 10};
     return rozurovev;
 }
 

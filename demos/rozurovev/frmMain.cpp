@@ -43,8 +43,7 @@ platform::TextBox *readOut(QWidget *area, QRect twips, const QString &text, cons
 namespace rozurovev {
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     QWidget *area = demos::makeClientArea(*this, QStringLiteral("Rozurovev"), QSize(ClientWidth, ClientHeight),
                                           platform::DesignFace::Narrow);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -23,7 +22,7 @@ namespace rozurovev {
 
 // Rozurovev's window: a typed first frequency, the second as an offset of up to ±20 Hz, the
 // beat frequency and one second of the beat's envelope; the sum of both sines played or exported.
-class frmMain : public QMainWindow, public demos::DemoWindow {
+class frmMain : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
@@ -40,11 +39,7 @@ public:
 
     void DrawBeatEnvelope();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     QString refusal(Use use) const override;
     QByteArray settingsRecord() const override;
@@ -66,7 +61,6 @@ public:
     platform::ScrollBar *HScroll3;
     QPushButton *Command1;
     QPushButton *Command2;
-    platform::MMControl MMControl1;
 
     float Frequency1 = 0;
     float Frequency2 = 0;
@@ -76,9 +70,6 @@ private:
     void connectHandlers();
     // Text1 as a single; none while it holds no number (a lone "-" while typing).
     std::optional<float> firstFrequency() const;
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace rozurovev

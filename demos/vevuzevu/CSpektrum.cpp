@@ -12,7 +12,6 @@
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,8 +46,7 @@ const int SpectrumCaptionLefts[4] = {600, 1080, 1680, 2160};
 namespace vevuzevu {
 
 CSpektrum::CSpektrum(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     createControls(demos::makeClientArea(*this, QStringLiteral("Vevuzevu"), QSize(ClientWidth, ClientHeight)));
     m_frame.buildMenus(*this);
@@ -199,12 +197,6 @@ void CSpektrum::applySettings(demos::SettingsReader &record)
         VScroll1[i]->setValue(settings.amplitudes[i]);
     HScroll1->setValue(settings.frequency);
     HScroll2->setValue(settings.duration);
-}
-
-void CSpektrum::closeEvent(QCloseEvent *event)
-{
-    m_frame.unload();
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace vevuzevu

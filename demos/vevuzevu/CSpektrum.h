@@ -2,8 +2,7 @@
 
 #include "ModSpektrum.h"
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -26,7 +25,7 @@ namespace vevuzevu {
 
 // Vevuzevu's window: four harmonic amplitudes, fundamental and duration; one period of the
 // partials and their sum, the line spectrum, and the tone played or exported.
-class CSpektrum : public QMainWindow, public demos::DemoWindow {
+class CSpektrum : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit CSpektrum(QWidget *parent = nullptr);
@@ -42,11 +41,7 @@ public:
     void DrawTimeFunctions();
     void DrawSpectrumLines();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     QByteArray settingsRecord() const override;
     void applySettings(demos::SettingsReader &record) override;
@@ -72,17 +67,10 @@ public:
     platform::TextBox *Text7;
     QPushButton *Command1;
     QPushButton *Command2;
-    platform::MMControl MMControl1;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls(QWidget *area);
     void connectHandlers();
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace vevuzevu

@@ -9,19 +9,28 @@ namespace vevuzevu {
 // Raised with every release of Vevuzevu.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Vevuzevu"), 1, 0, 0, programIcon("vevuzevu")};
+    return ProgramInfo{.title = QStringLiteral("Vevuzevu"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("vevuzevu")};
 }
 
-// File name, False, True, "Sound" alone; "Close" when the window goes; a 12-byte record.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription vevuzevu{
-        {{false, false, false}, true, false, TonePath::Pointer::Hourglass},
-        {QStringLiteral("&Datei"), QStringLiteral("&Öffnen..."), QStringLiteral("&Speichern..."),
-         QStringLiteral("Speichern als &Wave-Datei..."), QStringLiteral("menLine1"), QStringLiteral("Beenden"),
-         QStringLiteral("\"velmora\" besuchen..."), QStringLiteral("MenAbout"), QStringLiteral("Über \"Vevuzevu\"...")},
-        demos::SettingsAccess::Binary,
-        12};
+        .play = {.sequence = {.setsDeviceType = false, .opensDevice = false, .closesAfterSound = false},
+                 .closesOnUnload = true,
+                 .redrawsBeforePlay = false,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("&Datei"),
+                  .open = QStringLiteral("&Öffnen..."),
+                  .save = QStringLiteral("&Speichern..."),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei..."),
+                  .separatorName = QStringLiteral("menLine1"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("\"velmora\" besuchen..."),
+                  .aboutName = QStringLiteral("MenAbout"),
+                  .about = QStringLiteral("Über \"Vevuzevu\"...")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 12};
     return vevuzevu;
 }
 

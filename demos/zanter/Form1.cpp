@@ -12,7 +12,6 @@
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -52,8 +51,7 @@ QLabel *sentenceLabel(platform::PictureBox *box, const QString &caption, QRect t
 namespace zanter {
 
 Form1::Form1(QWidget *parent)
-    : QMainWindow(parent)
-    , m_frame(description(), programInfo(), *this)
+    : demos::DemoDeviceWindow(description(), programInfo(), parent)
 {
     // the narrow face keeps the sentence's captions side by side as laid out
     createControls(demos::makeClientArea(*this, QStringLiteral("Frequenzmodulation"), QSize(ClientWidth, ClientHeight),
@@ -230,12 +228,6 @@ QByteArray Form1::settingsRecord() const
 void Form1::applySettings(demos::SettingsReader &record)
 {
     FMSettings::read(record).applyTo(sliders());
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    m_frame.unload();
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace zanter

@@ -2,8 +2,7 @@
 
 #include "FMSettings.h"
 
-#include "demos/frame/DemoFrame.h"
-#include "demos/frame/DemoWindow.h"
+#include "demos/frame/DemoMainWindow.h"
 
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -26,7 +25,7 @@ namespace zanter {
 // Zanter's window "Frequenzmodulation": carrier, depth and rate of the modulation, loudness and
 // duration; one period of the modulating wave drawn with the modulated one, the relation
 // explained in a sentence, and the tone played or exported.
-class Form1 : public QMainWindow, public demos::DemoWindow {
+class Form1 : public demos::DemoDeviceWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
@@ -43,11 +42,7 @@ public:
 
     void DrawFMCurves();
 
-    demos::DemoFrame &frame() { return m_frame; }
-
     // DemoWindow
-    QWidget *windowWidget() override { return this; }
-    platform::MMControl &multimediaControl() override { return MMControl1; }
     void makeSoundFile(const QString &path) override;
     void redrawForPlay() override { DrawFMCurves(); }
     QByteArray settingsRecord() const override;
@@ -88,13 +83,9 @@ public:
     QLabel *Label15;
     QPushButton *Command2;
     QPushButton *Command1;
-    platform::MMControl MMControl1;
 
     // The thirteen labels of the sentence in Ausgabe1, row by row.
     std::array<QLabel *, 13> sentence() const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls(QWidget *area);
@@ -102,9 +93,6 @@ private:
     void connectHandlers();
     ModulationSliders sliders() const { return {HScroll1, HScroll2, VScroll2, VScroll3, VScroll4}; }
     QString deviationText() const;
-
-    demos::DemoFrame m_frame;
-    WaveFormat m_waveFormat;
 };
 
 } // namespace zanter

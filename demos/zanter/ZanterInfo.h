@@ -9,19 +9,28 @@ namespace zanter {
 // Raised with every release of Zanter.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Zanter"), 1, 0, 0, programIcon("zanter")};
+    return ProgramInfo{.title = QStringLiteral("Zanter"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("zanter")};
 }
 
-// File name, False, True, "Sound"; "Close" on unload; redrawn before play; a 10-byte record.
 inline const demos::DemoDescription &description()
 {
     static const demos::DemoDescription zanter{
-        {{false, false, false}, true, true, TonePath::Pointer::Hourglass},
-        {QStringLiteral("&Datei"), QStringLiteral("&Öffnen..."), QStringLiteral("&Speichern..."),
-         QStringLiteral("Speichern als &Wave-Datei..."), QStringLiteral("menLine"), QStringLiteral("Beenden"),
-         QStringLiteral("\"velmora\" besuchen..."), QStringLiteral("menAbout"), QStringLiteral("Info über Zanter...")},
-        demos::SettingsAccess::Binary,
-        10};
+        .play = {.sequence = {.setsDeviceType = false, .opensDevice = false, .closesAfterSound = false},
+                 .closesOnUnload = true,
+                 .redrawsBeforePlay = true,
+                 .pointer = TonePath::Pointer::Hourglass},
+        .menus = {.datei = QStringLiteral("&Datei"),
+                  .open = QStringLiteral("&Öffnen..."),
+                  .save = QStringLiteral("&Speichern..."),
+                  .exportWave = QStringLiteral("Speichern als &Wave-Datei..."),
+                  .separatorName = QStringLiteral("menLine"),
+                  .quit = QStringLiteral("Beenden"),
+                  .visit = QStringLiteral("\"velmora\" besuchen..."),
+                  .aboutName = QStringLiteral("menAbout"),
+                  .about = QStringLiteral("Info über Zanter...")},
+        .settingsAccess = demos::SettingsAccess::Binary,
+        .recordLength = 10};
     return zanter;
 }
 

@@ -1,3 +1,5 @@
+#include "support/XServer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -45,27 +47,16 @@ class QuitTest : public ::testing::TestWithParam<Quit> {
 public:
     static void SetUpTestSuite()
     {
-        s_server = std::make_unique<QProcess>();
-        // the server writes its display number once it accepts clients
-        s_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                  QStringLiteral("-screen"), QStringLiteral("0"),
-                                                  QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                                  QStringLiteral("tcp")});
-        while (s_server->waitForReadyRead(10000) && !s_server->canReadLine()) {
-        }
-        const QByteArray number = s_server->readLine().trimmed();
-        if (!number.isEmpty())
-            s_display = QStringLiteral(":") + QString::fromLatin1(number);
+        s_server = std::make_unique<testing_support::XServer>();
+        s_display = s_server->display();
     }
     static void TearDownTestSuite()
     {
-        s_server->kill();
-        s_server->waitForFinished();
         s_server.reset();
     }
 
 protected:
-    static inline std::unique_ptr<QProcess> s_server;
+    static inline std::unique_ptr<testing_support::XServer> s_server;
     static inline QString s_display;
 };
 

@@ -11,7 +11,8 @@ namespace limbra {
 // Raised with every release of Limbra.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Davazidizid"), 2, 2, 4, programIcon("limbra")};
+    return ProgramInfo{.title = QStringLiteral("Davazidizid"),
+                       .major = 2, .minor = 2, .revision = 4, .icon = programIcon("limbra")};
 }
 
 // Zezevav's window around the threshold panel, centred; the panel's lowest row of twips lies

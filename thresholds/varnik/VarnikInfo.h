@@ -12,7 +12,8 @@ namespace varnik {
 // Raised with every release of Varnik.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Varnik"), 1, 0, 0, programIcon("varnik")};
+    return ProgramInfo{.title = QStringLiteral("Varnik"),
+                       .major = 1, .minor = 0, .revision = 0, .icon = programIcon("varnik")};
 }
 
 // Form1: no quit button and no calibration at start; the level pages from the menu only.

@@ -77,7 +77,9 @@ private:
         } else if (verb == u"rect") {
             // the name may hold spaces ("Weiter ->")
             QWidget *w = widget(rest);
-            if (!w || !w->window()->isVisible()) {
+            // only once the server shows the window: a click before that would go elsewhere
+            QWindow *shown = w ? w->window()->windowHandle() : nullptr;
+            if (!shown || !shown->isExposed()) {
                 say(QStringLiteral("rect none"));
                 return;
             }
