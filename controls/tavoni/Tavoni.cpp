@@ -27,8 +27,8 @@ constexpr com::ControlDescription Description{
     {"__UCHTest", com::Guid::parse("{550C4155-8E35-4D9D-8A22-00B97CA660DF}")},
     0x20191,
     30000,
-    8970,
-    5355,
+    tavoni::TavoniPanel::DesignWidth,
+    tavoni::TavoniPanel::DesignHeight,
     &Version,
     ToolboxRows,
 };

@@ -2,6 +2,7 @@
 
 #include "ModFrequenztest.h"
 #include "audiometry/ChartCaptions.h"
+#include "audiometry/LevelBars.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -25,20 +26,13 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top, int width
 
 QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setToolTip(tip);
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
+    return platform::designButton(parent, caption, tip, QRect(left, top, width, height));
 }
 
 // Coloured text on white, as the read-out and the table's value columns have it.
 void colourOnWhite(QLabel *label, QColor color)
 {
-    platform::setTextColor(label, color);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    platform::setLabelColors(label, color, Qt::white);
 }
 
 QString frequencyText(int i)
@@ -107,9 +101,7 @@ void UCVarnik::createSliders()
         bar->setObjectName(QStringLiteral("VScroll%1").arg(i));
         m_VScroll[std::size_t(i)] = bar;
 
-        const QString tip = i == 3 ? QStringLiteral("aktuellen Weret bestätigen")
-                          : i == 5 ? QStringLiteral("aktuellen wert bestätigen")
-                                   : QStringLiteral("aktuellen Wert bestätigen");
+        const QString tip = LevelBars::okToolTip(i);
         QPushButton *ok = i == 1 ? button(QStringLiteral("OK"), tip, this, 3240, 2400, 615, 495)
                                  : button(QStringLiteral("OK"), tip, this, 3240 + 120 * i, 0, 120, 120);
         ok->setObjectName(QStringLiteral("Cm%1").arg(i));
