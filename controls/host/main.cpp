@@ -3,7 +3,7 @@
 // where NAME is a ProgID or CLSID from the class store, or a library by path.
 #include "platform/com/ClassStore.h"
 #include "platform/com/ControlDescription.h"
-#include "platform/com/ControlLoader.h"
+#include "platform/com/ControlLibrary.h"
 
 #include <QApplication>
 #include <QFileInfo>
