@@ -29,7 +29,7 @@ public:
 
     static constexpr int Bars = LevelBars::Bars;
     static constexpr auto BarTop = LevelBars::Top;
-    // Sample values the writer is told, one second; the generators write 88200 frames all the same.
+    // Sample values the header declares, half a second; the generators write 88200 frames all the same.
     static constexpr std::int32_t ToneSampleCount = 44100;
     static constexpr int DesignWidth = 8970;  // twips
     static constexpr int DesignHeight = 5355;

@@ -81,7 +81,7 @@ QStringList soundWrites(const QString &file, bool deviceType, bool open, bool cl
 const demos::DemoDescription &sorvenaDescription()
 {
     static const demos::DemoDescription sorvena{
-        {rovad::KlangPanel::HostedTone.sequence, false, false, rovad::KlangPanel::HostedTone.pointer}, {}, {}, 0};
+        {rovad::KlangPanel::SelfPlayTone.sequence, false, false, rovad::KlangPanel::SelfPlayTone.pointer}, {}, {}, 0};
     return sorvena;
 }
 
