@@ -3,6 +3,7 @@
 #include "WizardPages.h"
 #include "common/ModBrowse.h"
 #include "common/frmAbout.h"
+#include "platform/WindowPlacement.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -63,14 +64,16 @@ void FormMain::Form_Load()
 {
     if (m_options.calibrateAtStart)
         m_options.calibrateAtStart();
-    if (m_options.centred) {
+    // the frame is what is centred, title bar included
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && m_options.centred) {
         adjustSize();
-        // the frame is what is centred, and its margins are known once the window exists
-        create();
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(pos() + screen->availableGeometry().center() - frameGeometry().center());
+        platform::showFramed(*this, [centre = screen->availableGeometry().center()](QSize frame) {
+            return platform::centredOn(centre, frame);
+        });
+    } else {
+        show();
     }
-    show();
     if (m_options.calibrateAtStart)
         WizardPages::showModal(m_options.firstPage(), this);
 }

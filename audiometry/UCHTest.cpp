@@ -90,6 +90,8 @@ UCHTest::UCHTest(PanelOptions options, QWidget *parent)
     platform::setTextColor(Label1, QColor(0, 0, 255));
     setPointSize(Label1, 12);
     Label17 = label(QStringLiteral("aktuelle Frequenz:"), this, 240, 1920, 1335, 255);
+    // the right-aligned frequency behind it reaches the left end of its place at "10000"
+    platform::shrinkFontToWidth(Label17, platform::twipsToPixels(1335));
     Label18 = label(QStringLiteral("50"), this, 1620, 1920, 615, 255);
     Label18->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     platform::setTextColor(Label18, QColor(255, 0, 0));

@@ -1,5 +1,7 @@
 #include "WizardPages.h"
 
+#include "platform/WindowPlacement.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -7,29 +9,45 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <optional>
+
 namespace WizardPages {
 
-void showModal(QWidget *page, QWidget *owner)
+namespace {
+
+// `corner` is where the page's frame goes; without one a page nobody has placed yet opens
+// over the middle of its owner.
+void showModalAt(QWidget *page, QWidget *owner, std::optional<QPoint> corner)
 {
     QPointer<QWidget> guard(page);
     page->setWindowModality(Qt::ApplicationModal);
+    std::function<QPoint(QSize)> place;
     if (owner) {
         QWidget *ownerWindow = owner->window();
         page->winId();
         ownerWindow->winId();
         page->windowHandle()->setTransientParent(ownerWindow->windowHandle());
-        // a page nobody has placed yet opens over the middle of its owner, once the window
-        // manager has put the owner where it stays
-        if (!page->testAttribute(Qt::WA_Moved)) {
+        if (!corner && !page->testAttribute(Qt::WA_Moved)) {
+            // once the window manager has put the owner where it stays
             QElapsedTimer waited;
             waited.start();
             while (ownerWindow->isVisible() && !ownerWindow->windowHandle()->isExposed() && waited.elapsed() < 500)
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
             page->adjustSize();
-            page->move(ownerWindow->geometry().center() - page->rect().center());
+            place = [centre = ownerWindow->frameGeometry().center()](QSize frame) {
+                return platform::centredOn(centre, frame);
+            };
         }
     }
-    page->show();
+    if (corner)
+        place = [at = *corner](QSize) { return at; };
+    if (place)
+        platform::showFramed(*page, place);
+    else
+        page->show();
+    // the wait for the frame may have seen the page closed, or unloaded
+    if (!guard)
+        return;
     page->raise();
     page->activateWindow();
     // checked only between events, so a handler that hides a page and shows it again (or
@@ -39,18 +57,27 @@ void showModal(QWidget *page, QWidget *owner)
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+} // namespace
+
+void showModal(QWidget *page, QWidget *owner)
+{
+    showModalAt(page, owner, std::nullopt);
+}
+
+// A page's pos() is its client corner until the window manager has framed it, so the pages
+// hand over their frame's corner.
 void forward(QWidget *current, QWidget *next)
 {
-    next->move(current->pos());
+    const QPoint corner = current->frameGeometry().topLeft();
     current->hide();
-    showModal(next, current);
+    showModalAt(next, current, corner);
 }
 
 void back(QWidget *current, QWidget *previous)
 {
-    previous->move(current->pos());
+    const QPoint corner = current->frameGeometry().topLeft();
     current->hide();
-    previous->show();
+    platform::showFramed(*previous, [corner](QSize) { return corner; });
 }
 
 } // namespace WizardPages

@@ -33,6 +33,15 @@ struct Parts {
     }
 };
 
+// The helpers are this deliverable's own. A control library's pool goes with the library,
+// waiting for every helper first, whereas Qt's shared pool could still be starting one of
+// them, or destroying one, in code already unmapped.
+QThreadPool &helperPool()
+{
+    static QThreadPool pool;
+    return pool;
+}
+
 } // namespace
 
 void RunInParallel(int parts, const std::function<void(int)> &work)
@@ -43,7 +52,7 @@ void RunInParallel(int parts, const std::function<void(int)> &work)
     // the pool's threads live on between sounds, so a tone pays no thread start
     const int helpers = std::min(parts, QThread::idealThreadCount()) - 1;
     for (int i = 0; i < helpers; ++i)
-        QThreadPool::globalInstance()->start([shared] { shared->runWhileAny(); });
+        helperPool().start([shared] { shared->runWhileAny(); });
     shared->runWhileAny();
     std::unique_lock lock(shared->mutex);
     shared->allDone.wait(lock, [&] { return shared->done == shared->count; });

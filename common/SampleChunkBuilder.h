@@ -51,7 +51,7 @@ inline std::int16_t ToSample(double value)
 
 namespace SampleChunkDetail {
 
-// Runs work(0) .. work(parts - 1) on the calling thread and the threads of Qt's global pool,
+// Runs work(0) .. work(parts - 1) on the calling thread and the threads of a pool of its own,
 // returning once all are done; work must not throw.
 void RunInParallel(int parts, const std::function<void(int)> &work);
 

@@ -1,5 +1,8 @@
 #include "InnerScrollBar.h"
 
+#include "ScrollBarStyle.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
@@ -7,6 +10,9 @@ namespace platform {
 InnerScrollBar::InnerScrollBar(Qt::Orientation orientation, QWidget *parent)
     : QScrollBar(orientation, parent)
 {
+    setStyle(new ScrollBarStyle(this));
+    // the bar fills the place it was laid out in, not Qt's narrower default
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void InnerScrollBar::releaseHeld()
@@ -22,6 +28,17 @@ void InnerScrollBar::rearmRepeat()
     const SliderAction action = repeatAction();
     if (action != SliderNoAction)
         setRepeatAction(action);
+}
+
+void InnerScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    if (orientation() == Qt::Horizontal && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        const bool towardsLeft = (event->key() == Qt::Key_Left) != isRightToLeft();
+        triggerAction(towardsLeft ? SliderSingleStepSub : SliderSingleStepAdd);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 } // namespace platform

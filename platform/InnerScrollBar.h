@@ -16,6 +16,11 @@ public:
     // After a handler that blocked: the held click repeats only after the first delay again,
     // so that a release made meanwhile is seen first.
     void rearmRepeat();
+
+protected:
+    // Left and Right move the thumb the way they point, as the arrow buttons do; Qt's scroll
+    // bars turn them round.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace platform

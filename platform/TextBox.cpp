@@ -1,6 +1,9 @@
 #include "TextBox.h"
 
+#include <QScopedValueRollback>
 #include <QValidator>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -35,9 +38,22 @@ TextBox::TextBox(QWidget *parent)
 
 void TextBox::setText(const QString &text)
 {
+    // the same text again leaves the box as the user has it, cursor and all
+    if (text == this->text())
+        return;
+    const int cursor = cursorPosition();
     m_assigning = true;
     QLineEdit::setText(text);
     m_assigning = false;
+    // a long value shows its leading digits, as the student reads it; a handler that rewrites
+    // the box while the user types leaves the cursor where the user had it
+    setCursorPosition(m_typing ? std::min(cursor, int(this->text().size())) : 0);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback typing(m_typing, true);
+    QLineEdit::keyPressEvent(event);
 }
 
 void TextBox::setColors(QColor text, QColor ground)

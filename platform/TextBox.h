@@ -25,11 +25,15 @@ public:
     // Flat on its ground, as a value inside a sentence.
     void setBorderless() { setFrame(false); }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     std::function<void()> m_onChange;
     int m_typingLimit = 0;
     int m_lastLength = 0;
     bool m_assigning = false;
+    bool m_typing = false;
 };
 
 } // namespace platform

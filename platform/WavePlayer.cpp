@@ -85,8 +85,9 @@ struct Job {
 };
 
 // Lives on the sound thread for the life of the process. One stream stays open from tone to
-// tone: a new one stalls for about a second and a half after its first buffer, and closing
-// one would run events on whichever thread does it.
+// tone: a new one stalls for about a second and a half after its first buffer, closing one
+// runs events on whichever thread does it, and a sink destroyed after playing may still be
+// written to by Qt when the server's answer to its last drain comes in.
 class Output : public QObject {
 public:
     void play(const std::shared_ptr<Job> &job)
@@ -121,7 +122,13 @@ public:
         finish();
         if (m_feed)
             m_feed->stop();
-        delete m_sink;
+        if (m_sink) {
+            // Qt's sound server connection may still answer a drain into the sink after it is
+            // gone (Qt 6.4): stopped and cut off, it stays allocated for the process
+            m_sink->stop();
+            m_sink->disconnect();
+            m_sink->setParent(nullptr);
+        }
         m_sink = nullptr;
         m_io = nullptr;
     }

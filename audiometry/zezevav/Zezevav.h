@@ -2,6 +2,7 @@
 
 #include "audiometry/CalibrationPages.h"
 #include "audiometry/FormMain.h"
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 
 // Who the program is, for its window and its About dialog.
@@ -9,7 +10,7 @@ namespace Zezevav {
 
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Zezevav"), 2, 1, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Zezevav"), 2, 1, 0, programIcon("zezevav")};
 }
 
 // The panel fills the window; "Beenden" lies in its bottom row.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace dazuv {
 // Raised with every release of Dazuv.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Dazuv"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Dazuv"), 1, 0, 0, programIcon("dazuv")};
 }
 
 // File name, False, True, "Sound"; "Close" on unload; a 6-byte record.

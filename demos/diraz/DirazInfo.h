@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace diraz {
 // Raised with every release of Diraz.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Diraz"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Diraz"), 1, 0, 0, programIcon("diraz")};
 }
 
 // File name, False, True, "Open", "Sound", "Close"; no "Close" on unload; a 6-byte record.

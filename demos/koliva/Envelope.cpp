@@ -38,13 +38,15 @@ void DrawEnvelope(platform::DrawingSurface &box, int depth, int frequency)
     box.setDrawWidth(1);
     box.setDrawStyle(DrawnPrimitive::Style::Solid);
     box.setScale(QPointF(0, H / 2), QPointF(W, -H / 2));
+    // the hatch of a column before its envelopes: a pale line from one column to the next lies
+    // in the first, and drawn last it would cover the envelopes' first segment from the axis
     for (int i = 1; i <= columns; ++i) {
         const auto at = std::size_t(i);
+        box.setDrawWidth(1);
+        box.line(QPointF(i - 1, -e[at]), QPointF(i, e[at]), Hatch);
         box.setDrawWidth(2);
         box.line(QPointF(i - 1, e[at - 1]), QPointF(i, e[at]), Blue);
         box.line(QPointF(i - 1, -e[at - 1]), QPointF(i, -e[at]), Blue);
-        box.setDrawWidth(1);
-        box.line(QPointF(i - 1, -e[at]), QPointF(i, e[at]), Hatch);
     }
     box.line(QPointF(0, 0), QPointF(W, 0));
     box.line(QPointF(W / 2, -H / 2), QPointF(W / 2, H / 2));

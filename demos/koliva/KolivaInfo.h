@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace koliva {
 // Raised with every release of Koliva.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Koliva"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Koliva"), 1, 0, 0, programIcon("koliva")};
 }
 
 // "WaveAudio", file name, False, True, "Open", "Sound", "Close"; nothing on unload; redrawn

@@ -2,6 +2,7 @@
 
 #include "KlangPanel.h"
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -10,7 +11,7 @@ namespace rovad {
 // Raised with every release of Rovad.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Rovad"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Rovad"), 1, 0, 0, programIcon("rovad")};
 }
 
 // Device type, file name, False, True, "Open", "Sound", "Close"; nothing on unload; a record

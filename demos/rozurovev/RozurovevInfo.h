@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace rozurovev {
 // Raised with every release of Rozurovev.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Rozurovev"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Rozurovev"), 1, 0, 0, programIcon("rozurovev")};
 }
 
 // File name, False, True, "Open", "Sound", "Close"; nothing on unload; record 1 of a file of

@@ -26,9 +26,9 @@ using platform::setTwipsGeometry;
 
 namespace {
 
-// the extent of the controls and a margin of 120 twips
+// the extent of the controls (right of AZeit, bottom of Text7) and a margin of 120 twips
 constexpr int ClientWidth = 10095;
-constexpr int ClientHeight = 4695;
+constexpr int ClientHeight = 4845;
 constexpr double CaptionPoints = 9.75;
 constexpr int HarmonicLeft = 360;
 constexpr int HarmonicSpacing = 480;
@@ -95,6 +95,8 @@ void CSpektrum::createControls(QWidget *area)
         QStringLiteral("Darstellung der einzelnen Teilschwingungen und der resultierenden Zeitfunktion (rot)"));
 
     Label5 = designLabel(area, QStringLiteral("Grundfrequenz f in Hz:"), QRect(2880, 3960, 1695, 255));
+    // its colon stays clear of the slider close behind it
+    platform::shrinkFontToWidth(Label5, platform::twipsToPixels(1695));
     HScroll1 = designScrollBar(area, Qt::Horizontal, QRect(4680, 3960, 855, 255), {50, 1000, 10, 100, 200});
     Text6 = lockedReadOut(area, QRect(5760, 3960, 495, 285), QStringLiteral("200"), ReadOutGround::DarkGrey,
                           QStringLiteral("Anzeige der gewählten Grundfrequenz (1.Harmonische)"));

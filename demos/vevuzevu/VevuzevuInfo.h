@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace vevuzevu {
 // Raised with every release of Vevuzevu.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Vevuzevu"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Vevuzevu"), 1, 0, 0, programIcon("vevuzevu")};
 }
 
 // File name, False, True, "Sound" alone; "Close" when the window goes; a 12-byte record.

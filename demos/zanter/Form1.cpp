@@ -114,10 +114,11 @@ void Form1::createSentence()
     Label6 = sentenceLabel(box, QStringLiteral("Die  Amplitude der modulierenden Schwingung verusacht eine maximale"),
                            QRect(120, 120, 5895, 255));
     Label7 = sentenceLabel(box, QStringLiteral("Frequenzänderung von  "), QRect(120, 360, 1695, 255));
-    // the formula's Δ, from a symbol font; the label shows no more than its width holds
+    // the formula's Δ in the sentence's own font: "Symbol" names a font of symbol encoding on
+    // many systems, which has no glyph for a Unicode Δ and would leave the place blank; the
+    // label shows no more than its width holds
     Label9 = boxLabel(box, QStringLiteral("Δ"), QRect(1800, 360, 135, 255), platform::LabelWidth::Clipped);
     platform::setLabelColors(Label9, Qt::black, Qt::white);
-    platform::useFont(*Label9, platform::DesignFontPoints, false, QStringLiteral("Symbol"));
     Label9->hide();
     Label12 = sentenceLabel(box, QStringLiteral("f = Amod *fg  ="), QRect(1920, 360, 1215, 255));
     LBL13 = sentenceLabel(box, QString(), QRect(3120, 360, 615, 255), ValueRed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 #include "demos/frame/DemoDescription.h"
 
@@ -8,7 +9,7 @@ namespace zanter {
 // Raised with every release of Zanter.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Zanter"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Zanter"), 1, 0, 0, programIcon("zanter")};
 }
 
 // File name, False, True, "Sound"; "Close" on unload; redrawn before play; a 10-byte record.

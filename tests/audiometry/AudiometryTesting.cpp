@@ -4,6 +4,7 @@
 #include "audiometry/DialogPref1.h"
 #include "audiometry/DialogPref2.h"
 #include "audiometry/FormMain.h"
+#include "audiometry/LevelPlot.h"
 #include "support/WaveBytes.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 
 #include <algorithm>
@@ -111,6 +113,44 @@ QStringList shownChildren(const QWidget &panel)
             names.append(w->objectName());
     names.sort();
     return names;
+}
+
+QStringList captionsNotOpaque(QWidget &chart, const QStringList &texts)
+{
+    const QImage whole = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QList<QLabel *> labels = chart.findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    QStringList seeThrough;
+    for (const QString &text : texts) {
+        const auto found = std::find_if(labels.begin(), labels.end(),
+                                        [&](QLabel *l) { return l->text() == text && !l->isHidden(); });
+        if (found == labels.end()) {
+            seeThrough.append(text);
+            continue;
+        }
+        QLabel *caption = *found;
+        // where the layout puts another caption over this one, that one is seen
+        QRegion own(caption->geometry());
+        for (QLabel *other : labels)
+            if (other != caption && !other->isHidden())
+                own -= other->geometry();
+        const QImage alone = caption->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        bool differs = false;
+        for (const QRect &r : own)
+            for (int y = r.top(); y <= r.bottom() && !differs; ++y)
+                for (int x = r.left(); x <= r.right() && !differs; ++x)
+                    differs = whole.pixel(x, y) != alone.pixel(QPoint(x, y) - caption->pos());
+        if (differs)
+            seeThrough.append(text);
+    }
+    return seeThrough;
+}
+
+QStringList levelCaptionTexts()
+{
+    QStringList texts;
+    for (const LevelPlot::AxisCaption &c : LevelPlot::LevelCaptions)
+        texts.append(QString::fromUtf8(c.text));
+    return texts;
 }
 
 } // namespace audiometry_testing

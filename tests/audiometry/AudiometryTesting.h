@@ -57,5 +57,11 @@ std::uint32_t declaredDataBytes(const QByteArray &file);
 // The object names of a panel's own controls that are switched on, sorted.
 QStringList shownChildren(const QWidget &panel);
 
+// Of the chart's caption labels with these texts, those through which the drawing shows or
+// that do not show whole (none when every caption is opaque).
+QStringList captionsNotOpaque(QWidget &chart, const QStringList &texts);
+// The texts of the level charts' axis captions.
+QStringList levelCaptionTexts();
+
 
 } // namespace audiometry_testing

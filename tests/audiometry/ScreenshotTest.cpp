@@ -11,6 +11,7 @@
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSet>
 
@@ -34,9 +35,9 @@ TEST_F(Screens, MainWindowWithTheWizardOverIt)
     QPoint pageCentre, windowCentre;
     QSet<QRgb> windowColours;
     whenModal([&](QWidget *page) {
-        // where the page was placed, frame included, and the window's middle at that time
-        pageCentre = page->pos() + page->rect().center();
-        windowCentre = window.geometry().center();
+        // where the page's frame was placed, and the window frame's middle at that time
+        pageCentre = page->frameGeometry().center();
+        windowCentre = window.frameGeometry().center();
         const QImage windowOnly = window.grab().toImage();
         for (int y = 0; y < windowOnly.height(); y += 3)
             for (int x = 0; x < windowOnly.width(); x += 3)
@@ -84,6 +85,23 @@ TEST_F(Screens, AudiogramAfterACompleteRunWithTheNormalCurve)
                 panel->VScroll(ear, i)->userAction(QAbstractSlider::SliderSingleStepSub);
             if (ear == Ear::Left && i == 4)
                 saveScreenshot(window.grab().toImage(), "zezevav-left-ear.png");
+            if (ear == Ear::Right && i == UCHTest::Bars) {
+                // "10000" since OK on bar 10: the caption's colon stays out of the frequency's place
+                const QImage shot = window.grab().toImage();
+                saveScreenshot(shot, "zezevav-10000.png");
+                const QRect frequency = testing_support::placeIn(*panel->Label18, window);
+                EXPECT_EQ(panel->Label18->text(), "10000");
+                int red = 0;
+                for (int y = frequency.top(); y <= frequency.bottom(); ++y)
+                    for (int x = frequency.left(); x <= frequency.right(); ++x) {
+                        const QColor c = shot.pixelColor(x, y);
+                        red += c.red() > 2 * c.green() + 40 && c.red() > 2 * c.blue() + 40;
+                    }
+                EXPECT_GT(red, 20) << "the red digits in their place";
+                EXPECT_EQ(testing_support::darkPixelsOf(shot, frequency), 0) << "no black text in the frequency's place";
+                EXPECT_GT(testing_support::darkPixelsOf(shot, testing_support::placeIn(*panel->Label17, window)), 20);
+                EXPECT_LE(panel->Label17->geometry().right(), panel->Label18->geometry().left());
+            }
             panel->Cm(ear, i)->click();
         }
     }
@@ -104,4 +122,5 @@ TEST_F(Screens, AudiogramAfterACompleteRunWithTheNormalCurve)
     const QPoint gridCorner = inner + QPointF(30, geometry.y0()).toPoint();
     EXPECT_EQ(chart.pixelColor(gridCorner + QPoint(0, -40)), QColor(Qt::black));
     EXPECT_EQ(chart.pixelColor(inner + QPoint(545, 150)), QColor(Qt::white)) << "the grid ends at 10000 Hz";
+    EXPECT_EQ(captionsNotOpaque(*panel->Ausgabe, levelCaptionTexts()).join(", ").toStdString(), "") << "captions opaque over the grid";
 }

@@ -4,6 +4,8 @@
 #include "platform/Twips.h"
 #include "support/RecordingServices.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 TEST(TextBox, MaximumLengthAlsoCutsAssignedText)
@@ -33,6 +35,27 @@ TEST(TextBox, HandlerMayAssignItsOwnText)
     box.clear();
     EXPECT_EQ(box.text(), QStringLiteral("0"));
     EXPECT_EQ(runs, 2);
+}
+
+TEST(TextBox, AssignedTextShowsFromItsStartTypingKeepsTheCursor)
+{
+    platform::TextBox box;
+    box.resize(33, 19);
+    box.show();
+    box.setFocus();
+    // a value the program assigns: the first digits are the ones the student must read
+    box.setText(QStringLiteral("1,234568E+07"));
+    EXPECT_EQ(box.cursorPosition(), 0);
+    // the user types at the end; the handler rewrites the box ("0500" becomes "500")
+    box.setText(QStringLiteral("050"));
+    box.setCursorPosition(3);
+    box.setChangeHandler([&] {
+        if (box.text().startsWith(QLatin1Char('0')) && box.text().size() > 1)
+            box.setText(box.text().mid(1));
+    });
+    QTest::keyClick(&box, Qt::Key_0);
+    EXPECT_EQ(box.text(), QStringLiteral("500"));
+    EXPECT_EQ(box.cursorPosition(), 3) << "still behind what was typed";
 }
 
 TEST(Twips, FifteenTwipsPerPixel)

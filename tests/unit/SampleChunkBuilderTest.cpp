@@ -3,9 +3,13 @@
 #include "demos/diraz/modSine.h"
 #include "support/WaveBytes.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <dlfcn.h>
 #include <functional>
 
 using namespace testing_support;
@@ -242,4 +246,46 @@ TEST(SampleChunkBuilder, ThreadsGiveTheBytesOfTheSequentialBuild)
         FillSampleChunksSequentially(reference, frames, rows[3].frame, [](std::span<std::int16_t>) {});
         EXPECT_EQ(joined(fromGenerator), joined(reference)) << frames;
     }
+}
+
+namespace {
+
+// Keeps every thread of Qt's shared pool busy while it lives, so that whatever is queued
+// there runs only once it has gone.
+class BusySharedPool {
+public:
+    BusySharedPool()
+    {
+        for (int i = 0; i < m_threads; ++i)
+            QThreadPool::globalInstance()->start([this] { m_release.acquire(); });
+    }
+    ~BusySharedPool()
+    {
+        m_release.release(m_threads);
+        QThreadPool::globalInstance()->waitForDone();
+    }
+    BusySharedPool(const BusySharedPool &) = delete;
+    BusySharedPool &operator=(const BusySharedPool &) = delete;
+
+private:
+    const int m_threads = QThreadPool::globalInstance()->maxThreadCount();
+    QSemaphore m_release;
+};
+
+} // namespace
+
+// A control library builds its sounds on several threads and may be unloaded right after:
+// a helper that starts late must not run, nor be destroyed, in code that is gone.
+TEST(SampleChunkBuilder, ModuleCanBeUnloadedRightAfterABuild)
+{
+    // freed on leaving: a helper left queued there would then run in unmapped code
+    const BusySharedPool busy;
+    void *module = dlopen(VELMORA_CHUNK_MODULE, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    using Build = long long (*)(std::int32_t);
+    const auto build = reinterpret_cast<Build>(dlsym(module, "velmoraBuildSound"));
+    ASSERT_NE(build, nullptr);
+    EXPECT_EQ(build(441000), 441000 * 4);
+    ASSERT_EQ(dlclose(module), 0);
+    EXPECT_EQ(dlopen(VELMORA_CHUNK_MODULE, RTLD_NOW | RTLD_NOLOAD), nullptr) << "still mapped";
 }

@@ -3,6 +3,7 @@
 #include "audiometry/CalibrationPages.h"
 #include "audiometry/FormMain.h"
 #include "audiometry/PanelOptions.h"
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 
 namespace limbra {
@@ -10,7 +11,7 @@ namespace limbra {
 // Raised with every release of Limbra.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Davazidizid"), 2, 2, 4, QIcon()};
+    return ProgramInfo{QStringLiteral("Davazidizid"), 2, 2, 4, programIcon("limbra")};
 }
 
 // Zezevav's window around the threshold panel, centred; the panel's lowest row of twips lies

@@ -29,12 +29,6 @@ QPushButton *button(const QString &caption, const QString &tip, QWidget *parent,
     return platform::designButton(parent, caption, tip, QRect(left, top, width, height));
 }
 
-// Coloured text on white, as the read-out and the table's value columns have it.
-void colourOnWhite(QLabel *label, QColor color)
-{
-    platform::setLabelColors(label, color, Qt::white);
-}
-
 QString frequencyText(int i)
 {
     return platform::Convert::singleToText(UCVarnik::SliderTable[std::size_t(i - 1)].frequency);
@@ -52,7 +46,7 @@ UCVarnik::UCVarnik(Options options, QWidget *parent)
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 3533, 2002, 2055, 1200);
     Label17 = label(QStringLiteral("aktuelle Grundfrequenz:"), this, 240, 1440, 1815);
     Label18 = label(QStringLiteral("50"), this, 2280, 1440, 735);
-    colourOnWhite(Label18, QColor(255, 0, 0));
+    platform::setLabelColors(Label18, QColor(255, 0, 0), Qt::white);
     Label19 = label(QStringLiteral("Hz"), this, 3240, 1440, 375);
     Label13 = label(QStringLiteral("Wert Bestätigen"), this, 1560, 2520, 1335);
     Command3 = button(QStringLiteral("Normalkurve"), QStringLiteral("Ausgabe der idealen Ruhehörschwelle"), this, 240, 4680,
@@ -131,11 +125,11 @@ void UCVarnik::createTable()
         label(frequencyText(i), table, 0, top, 375);
         QLabel *mean = label(platform::Convert::singleToText(DifferenceChart::MeanValues[std::size_t(i - 1)]), table,
                              600, top, 495);
-        colourOnWhite(mean, QColor(255, 0, 0));
+        platform::setLabelColors(mean, QColor(255, 0, 0), Qt::white);
         mean->setObjectName(QStringLiteral("Lb1") + row);
         m_Lb1[std::size_t(i)] = mean;
         QLabel *measured = label(QStringLiteral("0"), table, 1560, top, 495);
-        colourOnWhite(measured, i == 3 ? QColor(0, 0, 128) : QColor(0, 0, 192));
+        platform::setLabelColors(measured, i == 3 ? QColor(0, 0, 128) : QColor(0, 0, 192), Qt::white);
         measured->setObjectName(QStringLiteral("Lb2") + row);
         m_Lb2[std::size_t(i)] = measured;
     }

@@ -4,6 +4,7 @@
 #include "DialogPref2.h"
 #include "UCVarnik.h"
 #include "audiometry/FormMain.h"
+#include "common/ProgramIcon.h"
 #include "common/ProgramInfo.h"
 
 namespace varnik {
@@ -11,7 +12,7 @@ namespace varnik {
 // Raised with every release of Varnik.
 inline ProgramInfo programInfo()
 {
-    return ProgramInfo{QStringLiteral("Varnik"), 1, 0, 0, QIcon()};
+    return ProgramInfo{QStringLiteral("Varnik"), 1, 0, 0, programIcon("varnik")};
 }
 
 // Form1: no quit button and no calibration at start; the level pages from the menu only.

@@ -141,17 +141,17 @@ TEST(DrawEnvelope, EnvelopesHatchAxesAndDottedLines)
         box.setScale(QPointF(0, 10), QPointF(10, -10));  // whatever the last drawing left
         koliva::DrawEnvelope(box, row.depth, row.frequency);
 
-        // column by column the lower envelope, the upper one and the hatch; then the axes and the
+        // column by column the hatch, the lower envelope and the upper one; then the axes and the
         // three dotted lines
         const QList<Primitive> &all = box.primitives();
         ASSERT_EQ(all.size(), qsizetype(3 * W + 5));
-        EXPECT_EQ(all[0].from, QPointF(0, H / 2));
         EXPECT_EQ(all[1].from, QPointF(0, H / 2));
-        EXPECT_EQ(all[3 * row.width - 2].to.x(), W);
+        EXPECT_EQ(all[2].from, QPointF(0, H / 2));
+        EXPECT_EQ(all[3 * row.width - 1].to.x(), W);
         int touches = 0;
         bool down = false;
         for (int i = 0; i < row.width; ++i) {
-            const Primitive &lower = all[3 * i], &upper = all[3 * i + 1], &hatch = all[3 * i + 2];
+            const Primitive &hatch = all[3 * i], &lower = all[3 * i + 1], &upper = all[3 * i + 2];
             ASSERT_TRUE(lower.color == Blue && upper.color == Blue && hatch.color == QColor(230, 230, 255)) << i;
             // the pale hatch runs from the upper envelope at one column to the lower at the next
             EXPECT_EQ(hatch.from.y(), upper.to.y());
@@ -191,4 +191,7 @@ TEST_F(Koliva, WindowScreenshot)
     // two envelopes two pixels wide across about 365 columns, and the hatch between them
     EXPECT_GT(pixelsOf(image, box, QColor(0, 0, 255)), 2 * 365);
     EXPECT_GT(pixelsOf(image, box, QColor(230, 230, 255)), 2000);
+    // column 0: the envelopes' first segment from the axis, not the hatch alone
+    const QRect inner = window.Ausgabe->contentsRect().translated(box.topLeft());
+    EXPECT_GT(pixelsOf(image, QRect(inner.left(), inner.top(), 1, inner.height()), QColor(0, 0, 255)), 20);
 }

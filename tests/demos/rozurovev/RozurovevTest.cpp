@@ -343,4 +343,16 @@ TEST_F(Rozurovev, RendersTheEnvelope)
     // the upper curve two pixels wide across 501 columns, and the space under it filled
     EXPECT_GT(pixelsOf(shot, box, UpperCurve), 900);
     EXPECT_GT(pixelsOf(shot, box, Filling), 501 * 189 / 4);
+
+    // a long first frequency, as a loaded record puts it in, shows from its leading digit: the
+    // box begins as it does with that digit alone
+    window.Text1->setText(QStringLiteral("123456"));
+    const QImage whole = window.Text1->grab().toImage();
+    window.Text1->setText(QStringLiteral("1"));
+    const QImage first = window.Text1->grab().toImage();
+    // the frame and the first digit, short of where the next one's edge may begin
+    const QRect lead(0, 0, 1 + window.Text1->fontMetrics().horizontalAdvance('1'), whole.height());
+    EXPECT_EQ(whole.copy(lead), first.copy(lead)) << "\"1\" at the start of \"123456\"";
+    window.Text1->setText(QStringLiteral("7"));
+    EXPECT_NE(window.Text1->grab().toImage().copy(lead), first.copy(lead)) << "the compared place holds the digit";
 }

@@ -1,3 +1,4 @@
+#include "platform/Twips.h"
 #include "../DemoFixture.h"
 #include "../PlotPrimitives.h"
 #include "../RandomRecords.h"
@@ -281,4 +282,14 @@ TEST(VevuzevuWindow, ShowsBothPlots)
     const QImage shot = shotOf(window, QStringLiteral("vevuzevu.png"));
     EXPECT_GT(pixelsIn(shot, window.AZeit, &window, SumColor), 300);
     EXPECT_GT(pixelsIn(shot, window.ASpektrum, &window, HarmonicColors[3]), 50);
+
+    // the window holds Text7 whole, with the 120-twip margin below, and its bottom border is drawn
+    const QWidget *client = window.centralWidget();
+    const QRect text7 = window.Text7->geometry();
+    EXPECT_GE(client->height() - 1 - text7.bottom(), platform::twipsToPixels(120) - 1);
+    const QRect bottomRow = testing_support::placeIn(*window.Text7, window).adjusted(0, text7.height() - 1, 0, 0);
+    EXPECT_GT(testing_support::darkPixelsOf(shot, bottomRow, 200), text7.width() / 2) << "Text7's bottom border";
+    // the caption's colon stays clear of the slider behind it
+    EXPECT_LE(window.Label5->geometry().right(), window.HScroll1->geometry().left());
+    EXPECT_LE(window.Label5->sizeHint().width(), window.Label5->width()) << "the caption reads whole";
 }

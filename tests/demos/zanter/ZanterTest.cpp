@@ -84,6 +84,8 @@ TEST_F(Zanter, StartsWithCurvesSentenceAndDeviationShown)
     EXPECT_GT(pixelsOf(image, plot, QColor(0, 0, 255)), 400);
     EXPECT_GT(pixelsOf(image, plot, QColor(255, 0, 0)), 300);
     EXPECT_GT(pixelsOf(image, readOut, QColor(0, 0, 0)), readOut.width() * readOut.height() / 2);
+    // the Δ of the formula is drawn, between "Frequenzänderung von" and "f = Amod *fg"
+    EXPECT_GT(testing_support::darkPixelsOf(image, testing_support::placeIn(*window.Label9, window)), 8) << "Δ";
 
     QStringList sentence;
     for (QLabel *label : window.sentence()) {

@@ -1,6 +1,8 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGenericPlugin>
+#include <QMenu>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -12,9 +14,10 @@
 
 namespace {
 
-// Clicks the buttons named in its argument ("Weiter ->|Testton") and says so, then closes the
-// program's windows one by one, the modal one first, the way a window manager's close button
-// does, and prints the monotonic time in microseconds at which the last one went.
+// Clicks the buttons or menu items named in its argument ("Weiter ->|Testton") and says so,
+// then closes the program's windows one by one, the modal one first, the way a window
+// manager's close button does, and prints the monotonic time in microseconds at which the
+// last one went.
 class WindowCloser : public QObject {
 public:
     explicit WindowCloser(const QString &clicks)
@@ -43,6 +46,16 @@ private:
         return nullptr;
     }
 
+    // a menu item by its caption without the mnemonic's "&"
+    static QAction *menuItem(const QString &text)
+    {
+        for (QWidget *widget : QApplication::allWidgets())
+            for (QAction *action : widget->actions())
+                if (action->isEnabled() && !action->menu() && action->text().remove(QLatin1Char('&')) == text)
+                    return action;
+        return nullptr;
+    }
+
     void step()
     {
         // a click that plays a sound waits in an event loop of its own
@@ -56,17 +69,23 @@ private:
         m_seen = 0;
         if (!m_clicks.isEmpty()) {
             // from the event loop, as a real click comes, not from inside this timer
-            if (QAbstractButton *b = button(m_clicks.constFirst())) {
+            const QString text = m_clicks.constFirst();
+            QAbstractButton *b = button(text);
+            QAction *item = b ? nullptr : menuItem(text);
+            if (b || item) {
                 m_clicks.removeFirst();
                 QMetaObject::invokeMethod(
                     this,
-                    [this, target = QPointer<QAbstractButton>(b)] {
+                    [this, text, target = QPointer<QAbstractButton>(b), action = QPointer<QAction>(item)] {
                         m_clickLevel = QThread::currentThread()->loopLevel();
-                        if (!target)
+                        if (!target && !action)
                             return;
-                        std::printf("clicked %s\n", qPrintable(target->text()));
+                        std::printf("clicked %s\n", qPrintable(text));
                         std::fflush(stdout);
-                        target->click();
+                        if (target)
+                            target->click();
+                        else
+                            action->trigger();
                         m_clickLevel = -1;
                     },
                     Qt::QueuedConnection);

@@ -113,4 +113,6 @@ TEST_F(LimbraWindow, ChartWithTheNormalCurve)
     EXPECT_GT(testing_support::pixelsOf(panel->Ausgabe->grab().toImage(), QRect(fifty - QPoint(4, 4), QSize(9, 9)),
                                         QColor(255, 0, 0)), 8)
         << "the red circle at 50 Hz";
+    // the captions lie opaque over grid and curves, "3000" among the curves' ends
+    EXPECT_EQ(captionsNotOpaque(*panel->Ausgabe, levelCaptionTexts()).join(", ").toStdString(), "");
 }

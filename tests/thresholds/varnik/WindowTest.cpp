@@ -177,6 +177,8 @@ TEST_F(Varnik, ScreenshotsOfResultAndPages)
     EXPECT_GT(testing_support::pixelsOf(panel->Ausgabe->grab().toImage(), QRect(top - QPoint(4, 4), QSize(9, 9)),
                                         QColor(255, 0, 0)),
               8);
+    // the axis caption on its white ground, not struck through by the grid
+    EXPECT_EQ(captionsNotOpaque(*panel->Ausgabe, {QStringLiteral("f in [Hz]")}).join(", ").toStdString(), "");
     saveScreenshot(Page1::instance().grab().toImage(), "varnik-page1.png");
     saveScreenshot(Page2::instance().grab().toImage(), "varnik-page2.png");
 }
