@@ -1,13 +1,14 @@
 #pragma once
 
 #include "common/SampleChunks.h"
+#include "common/WaveFormat.h"
 
 #include <cstdint>
 
 // The audiometry tones: two seconds of a sine on one ear, or on both.
 namespace Modtest {
 
-inline constexpr std::int32_t ToneFrames = 88200;
+inline constexpr std::int32_t ToneFrames = Sound::TwoSecondFrames;
 
 // 10^((N + v) / 20) × A × sin(ωn) on the right channel, zeros on the left.
 void MakeToneRight(const std::int32_t &A, const float &N, const float &v, const float &f, SampleChunks &chunks);

@@ -70,7 +70,7 @@ UCHTest::UCHTest(PanelOptions options, QWidget *parent)
 {
     if (m_options.barTops.empty())
         m_options.barTops.assign(BarTop.begin(), BarTop.end());
-    resize(platform::twipsRect(0, 0, 8970, 5355).size());
+    resize(platform::twipsRect(0, 0, DesignWidth, DesignHeight).size());
     platform::useDesignFont(*this);
 
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 240, 960, 1335, 615);

@@ -29,7 +29,10 @@ public:
 
     static constexpr int Bars = LevelBars::Bars;
     static constexpr auto BarTop = LevelBars::Top;
+    // Sample values the header declares, half a second; the generators write 88200 frames all the same.
     static constexpr std::int32_t ToneSampleCount = 44100;
+    static constexpr int DesignWidth = 8970;  // twips
+    static constexpr int DesignHeight = 5355;
 
     explicit UCHTest(PanelOptions options, QWidget *parent = nullptr);
     explicit UCHTest(LevelSource level, QWidget *parent = nullptr);

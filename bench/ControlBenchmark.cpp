@@ -1,4 +1,4 @@
-#include "platform/com/ControlLoader.h"
+#include "platform/com/ControlLibrary.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

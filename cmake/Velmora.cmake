@@ -9,8 +9,6 @@ function(velmora_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE velmora_testsupport ${ARG_LIBS})
-  # pictures of real windows that tests render, for a person to look at
-  target_compile_definitions(${name} PRIVATE VELMORA_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
   velmora_warnings(${name})
   # the test main also pins the German locale
   gtest_discover_tests(${name}
@@ -27,13 +25,44 @@ function(velmora_program name)
   velmora_warnings(${name})
 endfunction()
 
+# velmora_library(NAME SOURCES ... LIBS ...) declares one static library of the suite; what it
+# links, its users link too.
+function(velmora_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  velmora_warnings(${name})
+endfunction()
+
 # velmora_panel_library(NAME SOURCES ... LIBS ...) declares a panel with its tone path and chart
 # as a library of its own, free of any main window, so that a control module can link it alone.
 function(velmora_panel_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  target_link_libraries(${name} PUBLIC ${ARG_LIBS} velmora_common Qt6::Widgets)
-  velmora_warnings(${name})
+  velmora_library(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} velmora_common Qt6::Widgets)
+endfunction()
+
+# velmora_add_subfolders([EXCEPT folder ...]) adds every folder below this one that has a
+# CMakeLists.txt, so that a new one needs no line here.
+function(velmora_add_subfolders)
+  cmake_parse_arguments(ARG "" "" "EXCEPT" ${ARGN})
+  file(GLOB lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(list ${lists})
+    get_filename_component(folder ${list} DIRECTORY)
+    get_filename_component(folder_name ${folder} NAME)
+    if(NOT folder_name IN_LIST ARG_EXCEPT)
+      add_subdirectory(${folder})
+    endif()
+  endforeach()
+endfunction()
+
+# velmora_link_probe(NAME SOURCE LIB PRESENT pattern ABSENT pattern) links SOURCE with LIB alone
+# and tests that the executable holds a symbol matching PRESENT and none matching ABSENT.
+function(velmora_link_probe name)
+  cmake_parse_arguments(ARG "" "SOURCE;LIB;PRESENT;ABSENT" "" ${ARGN})
+  add_executable(${name}_probe ${ARG_SOURCE})
+  target_link_libraries(${name}_probe PRIVATE ${ARG_LIB})
+  add_test(NAME ${name}.panel_links_alone
+    COMMAND sh -c "nm -C \"$1\" > \"$1.symbols\" && grep -q '${ARG_PRESENT}' \"$1.symbols\" && ! grep -E '${ARG_ABSENT}' \"$1.symbols\"" sh $<TARGET_FILE:${name}_probe>)
 endfunction()
 
 # velmora_control(Name SOURCES ... LIBS ...) builds the control library Name.so in controls/:

@@ -6,7 +6,6 @@
 
 #include <QFile>
 
-#include <optional>
 
 namespace TonePath {
 
@@ -18,17 +17,21 @@ QString filePath(const Policy &policy)
 Writer toneFile(const WaveFormat &format, std::int32_t sampleCount, std::function<void(SampleChunks &)> synthesise)
 {
     return [format, sampleCount, synthesise = std::move(synthesise)](const QString &path) {
-        SampleChunks chunks;
-        synthesise(chunks);
-        ModWave::WriteWaveFile(path, format, chunks, sampleCount);
+        writeTone(path, format, sampleCount, synthesise);
     };
+}
+
+void writeTone(const QString &path, const WaveFormat &format, std::int32_t sampleCount,
+               const std::function<void(SampleChunks &)> &synthesise)
+{
+    SampleChunks chunks;
+    synthesise(chunks);
+    ModWave::WriteWaveFile(path, format, chunks, sampleCount);
 }
 
 bool play(platform::MMControl &control, const Policy &policy, const Writer &write, const Player &playFile)
 {
-    std::optional<platform::ScopedHourglass> hourglass;
-    if (policy.pointer == Pointer::Hourglass)
-        hourglass.emplace();
+    platform::ScopedHourglass hourglass(policy.pointer == Pointer::Hourglass);
     try {
         const QString path = filePath(policy);
         // gone after playing, and also when writing or playing failed
@@ -48,8 +51,7 @@ bool play(platform::MMControl &control, const Policy &policy, const Writer &writ
             ModPlay::PlayWaveFile(control, path, policy.sequence);
         return true;
     } catch (const std::exception &error) {
-        hourglass.reset();
-        platform::reportFailure(error);
+        hourglass.endAndReport(error);
         return false;
     }
 }

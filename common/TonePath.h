@@ -41,6 +41,9 @@ using Player = std::function<void(const QString &path)>;
 // The usual writer: `synthesise` fills fresh chunks, which are written with `format` and
 // `sampleCount`.
 Writer toneFile(const WaveFormat &format, std::int32_t sampleCount, std::function<void(SampleChunks &)> synthesise);
+// What that writer does, at once.
+void writeTone(const QString &path, const WaveFormat &format, std::int32_t sampleCount,
+               const std::function<void(SampleChunks &)> &synthesise);
 
 // `write` synthesises the tone into the file; `playFile` drives the control (by default the
 // policy's sequence on `control`). Any failure is told to the user and the pointer restored on

@@ -18,8 +18,13 @@ inline constexpr std::int32_t SampleRate = 44100;
 inline constexpr double TwoPi = 6.283185308;
 // The same 2π held in a single (6.2831855), as the plots hold it.
 inline constexpr float TwoPiSingle = float(TwoPi);
+// That single as its decimals read, taken as a double: the period plots divide by it.
+inline constexpr double TwoPiSingleDecimal = 6.2831855;
+static_assert(float(TwoPiSingleDecimal) == TwoPiSingle);
 // Sample values (both channels) per second of stereo sound.
 inline constexpr std::int32_t ValuesPerSecond = 2 * SampleRate;
+// The listening tests' tones are two seconds long.
+inline constexpr std::int32_t TwoSecondFrames = 2 * SampleRate;
 } // namespace Sound
 
 // 16-bit stereo PCM at 44100 Hz, as every caller fills it; the byte rate follows from the block.

@@ -121,8 +121,13 @@ void setTextColor(QWidget *widget, QColor color)
 
 void setLabelColors(QLabel *label, QColor text, QColor ground)
 {
+    setTextColor(label, text);
+    setLabelGround(label, ground);
+}
+
+void setLabelGround(QLabel *label, QColor ground)
+{
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Window, ground);
     label->setPalette(palette);
     label->setAutoFillBackground(true);

@@ -56,6 +56,8 @@ void shrinkFontToWidth(QLabel *label, int width);
 void setTextColor(QWidget *widget, QColor color);
 // A label's text on a ground of its own instead of its parent's.
 void setLabelColors(QLabel *label, QColor text, QColor ground);
+// The same, keeping the text colour it has.
+void setLabelGround(QLabel *label, QColor ground);
 
 // Return or Enter in `window` clicks `button`, unless another button has the focus: then that
 // one is clicked. Qt gives dialogs a default button, this gives one to a main window.

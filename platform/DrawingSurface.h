@@ -39,7 +39,6 @@ public:
     void setScalePixels();
     // User coordinates from two corners; y may grow upwards (top > bottom).
     void setScale(QPointF topLeft, QPointF bottomRight);
-    double scaleLeft() const { return m_left; }
     double scaleTop() const { return m_top; }
     double scaleWidth() const { return m_width; }
     double scaleHeight() const { return m_height; }  // negative when y grows upwards

@@ -30,11 +30,6 @@ Scope::~Scope()
         work();
 }
 
-int depth()
-{
-    return g_depth;
-}
-
 unsigned long waitsBegun()
 {
     return g_begun;

@@ -15,7 +15,6 @@ public:
     Scope &operator=(const Scope &) = delete;
 };
 
-int depth();
 // How many waits have begun so far: a handler that changed it has held the program.
 unsigned long waitsBegun();
 // Now when no loop runs, else once the outermost one has ended.

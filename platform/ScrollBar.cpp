@@ -111,8 +111,7 @@ void ScrollBar::innerChanged(int inner)
     try {
         runHandler();
     } catch (const std::exception &error) {
-        services().setMousePointer(MousePointer::Default);
-        reportFailure(error);
+        restorePointerAndReport(error);
     }
     g_acting = outer;
     // a tone held the program: a release made meanwhile must be seen before the next repeat

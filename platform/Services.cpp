@@ -178,14 +178,33 @@ Services &services()
     return g_current ? *g_current : defaultServices();
 }
 
-ScopedHourglass::ScopedHourglass()
+void restorePointerAndReport(const std::exception &error)
 {
-    services().setMousePointer(MousePointer::Hourglass);
+    services().setMousePointer(MousePointer::Default);
+    reportFailure(error);
+}
+
+ScopedHourglass::ScopedHourglass(bool active)
+    : m_active(active)
+{
+    if (m_active)
+        services().setMousePointer(MousePointer::Hourglass);
 }
 
 ScopedHourglass::~ScopedHourglass()
 {
-    services().setMousePointer(MousePointer::Default);
+    if (m_active)
+        services().setMousePointer(MousePointer::Default);
+}
+
+void ScopedHourglass::endAndReport(const std::exception &error)
+{
+    if (!m_active) {
+        reportFailure(error);
+        return;
+    }
+    m_active = false;
+    restorePointerAndReport(error);
 }
 
 ScopedServices::ScopedServices(Services &replacement)

@@ -3,12 +3,11 @@
 // where NAME is a ProgID or CLSID from the class store, or a library by path.
 #include "platform/com/ClassStore.h"
 #include "platform/com/ControlDescription.h"
-#include "platform/com/ControlLoader.h"
+#include "platform/com/ControlLibrary.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QSettings>
 #include <QTextStream>
 #include <QWidget>
 
@@ -78,17 +77,6 @@ int registration(const QString &path, bool add, bool quiet = false)
     return 0;
 }
 
-// The class the store names for a library file.
-bool classOfLibrary(const QString &path, com::Guid &clsid)
-{
-    QSettings store(com::ClassStore::path(), QSettings::IniFormat);
-    store.beginGroup(QStringLiteral("HKEY_CLASSES_ROOT/CLSID"));
-    for (const QString &group : store.childGroups())
-        if (store.value(group + QStringLiteral("/InprocServer32/@")).toString() == path)
-            return com::fromText(group, clsid);
-    return false;
-}
-
 int site(const QString &name)
 {
     com::Guid clsid;
@@ -98,7 +86,7 @@ int site(const QString &name)
         path = QFileInfo(name).absoluteFilePath();
         if (const int result = registration(path, true, true))
             return result;
-        if (!classOfLibrary(path, clsid))
+        if (!com::ClassStore::classOfLibrary(path, clsid))
             return fail(QStringLiteral("Die Bibliothek „%1“ meldet keine Klasse an.").arg(name));
     } else {
         path = com::libraryForClass(name, clsid);

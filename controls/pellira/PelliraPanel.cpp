@@ -17,19 +17,10 @@ PelliraPanel::PelliraPanel(QWidget *parent)
                      [this](const QString &) { playThroughCommand2(); }},
                parent)
 {
-    Label14 = platform::designLabel(this, QStringLiteral("Einpegeln"), QRect(360, 3360, 735, 255));
-    Label15 = platform::designLabel(this, QStringLiteral("Grobeinstellung"), QRect(360, 3840, 1215, 255));
-    Command1 = platform::designButton(this, QStringLiteral("Pegelton"), QString(), QRect(1920, 3840, 1095, 255));
-    Label16 = platform::designLabel(this, QStringLiteral("Feinabstimmung"), QRect(360, 4200, 1335, 255));
-    HScroll1 = platform::designScrollBar(this, Qt::Horizontal, QRect(1920, 4200, 1095, 255), {-10, 10, 1, 3, 8});
+    designLevelBlock(this, 360, 1920, 3360, {-10, 10, 1, 3, 8}, QString());
     Command2 = platform::designButton(this, QStringLiteral("Command2"), QString(), QRect(1080, 1560, 1215, 315));
     Command2->hide();
-    const std::pair<QWidget *, const char *> names[] = {
-        {Label14, "Label14"}, {Label15, "Label15"}, {Command1, "Command1"},
-        {Label16, "Label16"}, {HScroll1, "HScroll1"}, {Command2, "Command2"},
-    };
-    for (const auto &[widget, name] : names)
-        widget->setObjectName(QLatin1String(name));
+    Command2->setObjectName(QStringLiteral("Command2"));
     // the chart covers the labels, which stay switched on under it
     Ausgabe->raise();
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

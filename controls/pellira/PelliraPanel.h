@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/HostedLevelBlock.h"
 #include "thresholds/limbra/UCLimbra.h"
 
 namespace pellira {
@@ -7,23 +8,15 @@ namespace pellira {
 // The hearing-threshold panel as a control: a level block ("Pegelton" and a fine slider from
 // −10 to 10) gives the reference amplitude, the bars reach 16 dB higher, and the tone file is
 // kept per user. Only "Pegelton" shows the hourglass.
-class PelliraPanel : public limbra::UCLimbra {
+class PelliraPanel : public limbra::UCLimbra, public controls::HostedLevelBlock {
     Q_OBJECT
 public:
     explicit PelliraPanel(QWidget *parent = nullptr);
 
-    static constexpr float LevelToneFrequency = 2000;
     static constexpr std::int32_t LevelToneAmplitude = 100;
-    static constexpr std::int32_t LevelToneSampleCount = 132300;
-    static constexpr std::int32_t FineToneSampleCount = 44100;
     // bar tones and the fine tone; "Pegelton" adds the hourglass
     static constexpr TonePath::Policy TonePolicy = HostedTone;
 
-    QLabel *Label14;
-    QLabel *Label15;
-    QPushButton *Command1;
-    QLabel *Label16;
-    platform::ScrollBar *HScroll1;
     // the play routine of every tone; never shown
     QPushButton *Command2;
 

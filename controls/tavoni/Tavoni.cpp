@@ -37,8 +37,8 @@ constexpr com::ControlDescription Description{
     .eventInterface = {"__UCHTest", com::Guid::parse("{550C4155-8E35-4D9D-8A22-00B97CA660DF}")},
     .miscStatus = 0x20191,
     .toolboxBitmapId = 30000,
-    .designWidthTwips = 8970,
-    .designHeightTwips = 5355,
+    .designWidthTwips = tavoni::TavoniPanel::DesignWidth,
+    .designHeightTwips = tavoni::TavoniPanel::DesignHeight,
     .version = &Version,
     .toolboxRows = ToolboxRows,
 };

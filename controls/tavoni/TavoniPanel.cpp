@@ -18,18 +18,7 @@ TavoniPanel::TavoniPanel(QWidget *parent)
               }),
               parent)
 {
-    Label14 = platform::designLabel(this, QStringLiteral("Einpegeln"), QRect(240, 3240, 735, 255));
-    Label15 = platform::designLabel(this, QStringLiteral("Grobeinstellung"), QRect(240, 3720, 1215, 255));
-    Command1 = new QPushButton(QStringLiteral("Pegelton"), this);
-    Command1->setToolTip(QStringLiteral("Testton"));
-    platform::setTwipsGeometry(Command1, 1680, 3720, 1095, 255);
-    Label16 = platform::designLabel(this, QStringLiteral("Feinabstimmung"), QRect(240, 4080, 1335, 255));
-    HScroll1 = platform::designScrollBar(this, Qt::Horizontal, QRect(1680, 4080, 1095, 255), {0, 10, 1, 3, 8});
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label15->setObjectName(QStringLiteral("Label15"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Label16->setObjectName(QStringLiteral("Label16"));
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    designLevelBlock(this, 240, 1680, 3240, {0, 10, 1, 3, 8}, QStringLiteral("Testton"));
     // the chart covers the block only while it is shown, and the block is hidden then
     Ausgabe->raise();
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

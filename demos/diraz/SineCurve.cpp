@@ -1,6 +1,7 @@
 #include "SineCurve.h"
 
 #include "common/WaveFormat.h"
+#include "demos/frame/CentredScale.h"
 #include "platform/Convert.h"
 #include "platform/DrawingSurface.h"
 
@@ -19,11 +20,10 @@ void DrawSineCurve(platform::DrawingSurface &box, int amplitudeStep, int frequen
     using platform::Convert::roundHalfEven;
 
     box.setPersistent(true);
-    box.setScalePixels();
     box.clear();
-    const double H = box.scaleHeight();
-    const double W = box.scaleWidth();
-    box.setScale(QPointF(0, H / 2), QPointF(W, -H / 2));
+    const demos::CentredScale scale = demos::centreScale(box);
+    const double H = scale.H;
+    const double W = scale.W;
 
     box.setDrawWidth(1);
     box.setDrawStyle(platform::DrawnPrimitive::Style::Solid);
@@ -36,10 +36,8 @@ void DrawSineCurve(platform::DrawingSurface &box, int amplitudeStep, int frequen
     const float k = float(double(Sound::TwoPiSingle) / double(float(W - 2 * AxisInset)) / FrequencyOfOnePeriod);
     const double R = std::abs(H / 2) * amplitudeStep / 10.0;
 
-    // one value per pixel column, however wide the box is
-    const int columns = int(roundHalfEven(W));
-    std::vector<float> y(std::size_t(columns) + 1, 0.0f);
-    for (int i = 1; i <= columns; ++i) {
+    std::vector<float> y = demos::columnTable(scale.columns);
+    for (int i = 1; i <= scale.columns; ++i) {
         const float phase = float(frequency) * k * float(i - AxisInset);
         y[std::size_t(i)] = float(R * 0.9 * std::sin(double(phase)));
     }

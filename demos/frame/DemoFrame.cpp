@@ -48,20 +48,14 @@ DemoFrame::DemoFrame(const DemoDescription &description, ProgramInfo program, De
 {
 }
 
-void DemoFrame::busy(bool hourglass, const std::function<void()> &work)
+void DemoFrame::underHourglass(const std::function<void()> &work)
 {
-    if (hourglass)
-        services().setMousePointer(MousePointer::Hourglass);
+    platform::ScopedHourglass hourglass;
     try {
         work();
     } catch (const std::exception &error) {
-        if (hourglass)
-            services().setMousePointer(MousePointer::Default);
-        platform::reportFailure(error);
-        return;
+        hourglass.endAndReport(error);
     }
-    if (hourglass)
-        services().setMousePointer(MousePointer::Default);
 }
 
 bool DemoFrame::refused(DemoWindow::Use use)
@@ -96,7 +90,7 @@ void DemoFrame::exportWave()
     if (path.isEmpty())
         return;
     // the writer replaces the file only once the new one is complete
-    busy(true, [&] { m_window.makeSoundFile(path); });
+    underHourglass([&] { m_window.makeSoundFile(path); });
 }
 
 void DemoFrame::saveSettings()
@@ -108,7 +102,7 @@ void DemoFrame::saveSettings()
         ModFiles::ShowSaveDialog(SettingsFilter, QString(), QStringLiteral("Aktuelle Einstellungen speichern..."));
     if (path.isEmpty())
         return;
-    busy(true, [&] { writeSettingsFile(path, m_description, m_window.settingsRecord()); });
+    underHourglass([&] { writeSettingsFile(path, m_description, m_window.settingsRecord()); });
 }
 
 void DemoFrame::loadSettings()

@@ -47,7 +47,7 @@ private:
     bool refused(DemoWindow::Use use);
     // Runs `work` under the hourglass; a failure is reported in a German message naming the
     // file and the reason, with the pointer restored, and the program carries on.
-    void busy(bool hourglass, const std::function<void()> &work);
+    void underHourglass(const std::function<void()> &work);
 
     DemoDescription m_description;
     ProgramInfo m_program;

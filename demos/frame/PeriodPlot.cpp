@@ -1,6 +1,6 @@
 #include "PeriodPlot.h"
 
-#include "platform/Convert.h"
+#include "common/WaveFormat.h"
 #include "platform/DrawingSurface.h"
 
 #include <algorithm>
@@ -10,22 +10,7 @@ namespace demos::PeriodPlot {
 
 float phaseStep(const platform::DrawingSurface &box)
 {
-    return float(TwoPi / box.scaleWidth());
-}
-
-Scale centreScale(platform::DrawingSurface &box)
-{
-    box.setScalePixels();
-    const double H = box.scaleHeight();
-    const double W = box.scaleWidth();
-    box.setScale(QPointF(0, H / 2), QPointF(W, -H / 2));
-    return Scale{W, H, box.scaleHeight(), int(platform::Convert::roundHalfEven(W))};
-}
-
-std::vector<float> columnTable(const Scale &scale)
-{
-    // one value per column, however wide the box is
-    return std::vector<float>(std::size_t(std::max(scale.columns, 0)) + 1, 0.0f);
+    return float(Sound::TwoPiSingleDecimal / box.scaleWidth());
 }
 
 float tablePeak(const std::vector<float> &table, int columns)
@@ -36,7 +21,7 @@ float tablePeak(const std::vector<float> &table, int columns)
     return peak;
 }
 
-void drawSumCurve(platform::DrawingSurface &box, std::vector<float> &table, const Scale &scale, double threshold,
+void drawSumCurve(platform::DrawingSurface &box, std::vector<float> &table, const CentredScale &scale, double threshold,
                   double factor, QColor color)
 {
     const float peak = tablePeak(table, scale.columns);

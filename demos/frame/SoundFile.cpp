@@ -1,6 +1,6 @@
 #include "SoundFile.h"
 
-#include "common/ModWave.h"
+#include "common/TonePath.h"
 
 #include <stdexcept>
 
@@ -15,9 +15,7 @@ void writeDemoSound(const QString &path, WaveFormat &format, std::int32_t second
     if (__builtin_mul_overflow(seconds, Sound::SampleRate, &frameCount)
         || __builtin_mul_overflow(seconds, Sound::ValuesPerSecond, &sampleCount))
         throw std::overflow_error("Überlauf: die Dauer ist zu lang");
-    SampleChunks chunks;
-    generate(frameCount, chunks);
-    ModWave::WriteWaveFile(path, format, chunks, sampleCount);
+    TonePath::writeTone(path, format, sampleCount, [&](SampleChunks &chunks) { generate(frameCount, chunks); });
 }
 
 } // namespace demos

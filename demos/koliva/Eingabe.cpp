@@ -29,13 +29,7 @@ constexpr int ClientHeight = 5370;
 
 platform::TextBox *readOut(QWidget *parent, const QString &text, const QString &tip, QRect twips)
 {
-    auto *box = new platform::TextBox(parent);
-    setTwipsGeometry(box, twips.x(), twips.y(), twips.width(), twips.height());
-    box->setText(text);
-    box->setToolTip(tip);
-    demos::styleReadOut(*box, demos::ReadOutGround::Black);
-    box->setLocked(true);
-    return box;
+    return demos::lockedReadOut(parent, twips, text, demos::ReadOutGround::Black, tip);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "Envelope.h"
 
 #include "common/WaveFormat.h"
-#include "platform/Convert.h"
+#include "demos/frame/CentredScale.h"
 #include "demos/zanter/FMSettings.h"
 #include "platform/DrawingSurface.h"
 
@@ -29,9 +29,8 @@ void DrawEnvelope(platform::DrawingSurface &box, int depth, int frequency)
     const float F = float(frequency);
     const double m = depth / double(zanter::DepthSteps);
 
-    // one column per pixel, however wide the box is
-    const int columns = int(platform::Convert::roundHalfEven(W));
-    std::vector<float> e(std::size_t(columns) + 1, 0.0f);
+    const int columns = demos::lastColumn(W);
+    std::vector<float> e = demos::columnTable(columns);
     for (int i = 1; i <= columns; ++i)
         e[std::size_t(i)] = float(-(H / 4) * Reach * (m * std::sin(double(F * dx * float(i))) + 1));
 

@@ -152,7 +152,7 @@ void KlangPanel::Command2_Click()
 
 void KlangPanel::playItself()
 {
-    TonePath::play(MMControl1, HostedTone, [this](const QString &path) { MakeWaveFile(path); });
+    TonePath::play(MMControl1, SelfPlayTone, [this](const QString &path) { MakeWaveFile(path); });
 }
 
 void KlangPanel::InitPlots()

@@ -54,10 +54,10 @@ public:
 
     // How the panel plays by itself, hosted as a control: the pointer is the host's, and the
     // file lives only in the process's private folder while it plays.
-    static constexpr TonePath::Policy HostedTone{KlangSequence, TonePath::Pointer::Untouched,
+    static constexpr TonePath::Policy SelfPlayTone{KlangSequence, TonePath::Pointer::Untouched,
                                                  TonePath::File::PrivateTemporary};
 
-    // What "Wiedergabe" does. By default the panel plays its tone itself (HostedTone); a window
+    // What "Wiedergabe" does. By default the panel plays its tone itself (SelfPlayTone); a window
     // hands the play to its frame.
     void setPlayHandler(std::function<void()> play) { m_play = std::move(play); }
 

@@ -23,12 +23,12 @@ void DrawTimeFunction(platform::DrawingSurface &box, const KlangAmplitudes &ampl
     const float phaseStep = PeriodPlot::phaseStep(box);
     box.setScalePixels();
     box.clear();
-    const PeriodPlot::Scale scale = PeriodPlot::centreScale(box);
+    const demos::CentredScale scale = demos::centreScale(box);
     const double W = scale.W;
     box.line(QPointF(0, 0), QPointF(W, 0));
     box.line(QPointF(W / 2, scale.S / 2), QPointF(W / 2, -scale.S / 2));
 
-    std::vector<float> sum = PeriodPlot::columnTable(scale);
+    std::vector<float> sum = demos::columnTable(scale.columns);
     for (int x = 1; x <= scale.columns; ++x)
         for (std::size_t j = 0; j < amplitudes.size(); ++j)
             sum[std::size_t(x)] = float(double(sum[std::size_t(x)])

@@ -22,7 +22,6 @@ inline constexpr std::int16_t TargetPeak = 19170;
 class GainStep {
 public:
     void operator()(std::span<std::int16_t> values);
-    std::int16_t runningMaximum() const { return m_maximum; }
 
 private:
     std::int16_t m_maximum = 0;

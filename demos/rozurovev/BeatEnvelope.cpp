@@ -1,6 +1,6 @@
 #include "BeatEnvelope.h"
 
-#include "platform/Convert.h"
+#include "demos/frame/CentredScale.h"
 #include "platform/DrawingSurface.h"
 
 #include <cmath>
@@ -19,22 +19,20 @@ const QColor Filling(240, 255, 255);
 
 void DrawBeatEnvelope(platform::DrawingSurface &box, float beat, int level)
 {
-    box.setScalePixels();
-    const double W = box.scaleWidth();
-    const double H = box.scaleHeight();
-    const double A = H / 2 * (level / LevelSteps);
     box.clear();
-    box.setScale(QPointF(0, H / 2), QPointF(W, -H / 2));
+    const demos::CentredScale scale = demos::centreScale(box);
+    const double W = scale.W;
+    const double H = scale.H;
+    const double A = H / 2 * (level / LevelSteps);
 
     box.setDrawWidth(1);
     box.line(QPointF(0, 0), QPointF(W, 0));
     box.line(QPointF(W / 2, -H / 2), QPointF(W / 2, H / 2));
 
     const double k = double(beat) * EnvelopePi * 2;
-    // one column per pixel, however wide the box is
-    const int columns = int(platform::Convert::roundHalfEven(W));
-    std::vector<float> up(std::size_t(columns) + 1, 0.0f);
-    std::vector<float> low(std::size_t(columns) + 1, 0.0f);
+    const int columns = scale.columns;
+    std::vector<float> up = demos::columnTable(columns);
+    std::vector<float> low = demos::columnTable(columns);
     for (int i = 1; i <= columns; ++i) {
         const double s = std::sin(i * k / W);
         up[std::size_t(i)] = float(A * s);

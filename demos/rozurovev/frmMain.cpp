@@ -70,8 +70,9 @@ void frmMain::createControls(QWidget *area)
     Text1->setTypingLimit(TypedFrequencyLength);
 
     Label4 = designLabel(area, QStringLiteral("resultierende Oszillationsfrequenz in Hz:"), QRect(4200, 3480, 2895, 255));
-    Text4 = readOut(area, QRect(7320, 3480, 615, 285), QStringLiteral("0"), QStringLiteral("Anzeige der Schwebungsfrequenz"));
-    Text4->setLocked(false);
+    // the beat's read-out takes typing, unlike the others
+    Text4 = demos::designReadOut(area, QRect(7320, 3480, 615, 285), QStringLiteral("0"), demos::ReadOutGround::Black,
+                                 QStringLiteral("Anzeige der Schwebungsfrequenz"));
 
     Label3 = designLabel(area, QStringLiteral("2. Frequenz in Hz"), QRect(360, 3960, 1335, 255));
     Text3 = readOut(area, QRect(1920, 3960, 495, 285), QString(), QStringLiteral("Anzeige der 2.Frequenz"));

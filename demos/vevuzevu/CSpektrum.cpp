@@ -80,10 +80,7 @@ void CSpektrum::createControls(QWidget *area)
     for (int i = 0; i < 4; ++i) {
         QLabel *label = platform::designBoxLabel(ASpektrum, QString::fromLatin1(SpectrumCaptions[i]),
                                                  QRect(SpectrumCaptionLefts[i], 1800, 255, 255), CaptionPoints);
-        label->setAutoFillBackground(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        label->setPalette(palette);
+        platform::setLabelGround(label, Qt::white);
         Label7to10[std::size_t(i)] = label;
     }
 

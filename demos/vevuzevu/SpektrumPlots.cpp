@@ -29,7 +29,7 @@ void DrawTimeFunctions(platform::DrawingSurface &box, const SpektrumAmplitudes &
     box.clear();
     box.setDrawWidth(1);
     box.setDrawStyle(Style::Solid);
-    const PeriodPlot::Scale scale = PeriodPlot::centreScale(box);
+    const demos::CentredScale scale = demos::centreScale(box);
     const double W = scale.W;
     const double halfS = scale.S / 2;
 
@@ -40,7 +40,7 @@ void DrawTimeFunctions(platform::DrawingSurface &box, const SpektrumAmplitudes &
         const int k = int(j) + 1;
         const QColor color = HarmonicColors[j];
         // S is negative: every partial starts downward
-        std::vector<float> partial = PeriodPlot::columnTable(scale);
+        std::vector<float> partial = demos::columnTable(scale.columns);
         for (int x = 0; x <= scale.columns; ++x)
             partial[std::size_t(x)] =
                 float(halfS * (amplitudes[j] / 100.0) * std::sin(double(k * x) * double(phaseStep)));
@@ -53,7 +53,7 @@ void DrawTimeFunctions(platform::DrawingSurface &box, const SpektrumAmplitudes &
         box.setDrawStyle(Style::Solid);
     }
 
-    std::vector<float> sum = PeriodPlot::columnTable(scale);
+    std::vector<float> sum = demos::columnTable(scale.columns);
     for (int x = 1; x <= scale.columns; ++x)
         for (std::size_t j = 0; j < amplitudes.size(); ++j)
             sum[std::size_t(x)] = float(double(sum[std::size_t(x)])
@@ -68,7 +68,7 @@ void DrawSpectrumLines(platform::DrawingSurface &box, const SpektrumAmplitudes &
 {
     box.setPersistent(true);
     box.setDrawStyle(Style::Solid);
-    const PeriodPlot::Scale scale = PeriodPlot::centreScale(box);
+    const demos::CentredScale scale = demos::centreScale(box);
     const double halfS = scale.S / 2;
     box.clear();
     box.line(QPointF(10, 0), QPointF(scale.W - 15, 0));

@@ -1,7 +1,7 @@
 #include "FMCurves.h"
 
 #include "common/WaveFormat.h"
-#include "platform/Convert.h"
+#include "demos/frame/CentredScale.h"
 #include "platform/DrawingSurface.h"
 
 #include <cmath>
@@ -24,10 +24,9 @@ void DrawFMCurves(platform::DrawingSurface &box, int depth)
     const double H = box.scaleHeight();
     const float dx = Sound::TwoPiSingle / float(W);
 
-    // one column per pixel, however wide the box is
-    const int columns = int(platform::Convert::roundHalfEven(W));
-    std::vector<float> blue(std::size_t(columns) + 1);
-    std::vector<float> red(std::size_t(columns) + 1);
+    const int columns = demos::lastColumn(W);
+    std::vector<float> blue = demos::columnTable(columns);
+    std::vector<float> red = demos::columnTable(columns);
     for (int i = 0; i <= columns; ++i) {
         const float x = dx * float(i);
         const double phase = double(CarrierPeriods * dx * float(i)) - 2.0 * depth * std::sin(double(x));

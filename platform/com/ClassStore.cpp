@@ -146,4 +146,14 @@ QString libraryOfClass(const Guid &clsid)
     return store.value(clsidKey(clsid) + QStringLiteral("/InprocServer32") + Default).toString();
 }
 
+bool classOfLibrary(const QString &libraryPath, Guid &clsid)
+{
+    QSettings store(path(), QSettings::IniFormat);
+    store.beginGroup(Root + QStringLiteral("CLSID"));
+    for (const QString &group : store.childGroups())
+        if (store.value(group + QStringLiteral("/InprocServer32") + Default).toString() == libraryPath)
+            return fromText(group, clsid);
+    return false;
+}
+
 } // namespace com::ClassStore

@@ -25,8 +25,10 @@ HResult registerClass(const ControlDescription &description, const QString &libr
 // Removes exactly the registered keys; succeeds when nothing was registered.
 HResult unregisterClass(const ControlDescription &description);
 
-// Look-ups for a host: the class of a ProgID, and the library that serves a class.
+// Look-ups for a host: the class of a ProgID, the library that serves a class, and the class
+// a library file serves.
 bool classOfProgId(const QString &progId, Guid &clsid);
 QString libraryOfClass(const Guid &clsid);
+bool classOfLibrary(const QString &libraryPath, Guid &clsid);
 
 } // namespace com::ClassStore

@@ -97,11 +97,7 @@ QImage pageOverWindow(QWidget &window, QWidget &page)
 
 std::vector<std::int16_t> channel(const QByteArray &file, int which)
 {
-    const std::vector<std::int16_t> all = testing_support::samples(file, 44);
-    std::vector<std::int16_t> one;
-    for (std::size_t j = std::size_t(which); j < all.size(); j += 2)
-        one.push_back(all[j]);
-    return one;
+    return testing_support::channelOf(file, which, 44);
 }
 
 std::uint32_t declaredDataBytes(const QByteArray &file)

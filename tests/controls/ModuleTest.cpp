@@ -3,7 +3,7 @@
 
 #include "platform/com/ClassStore.h"
 #include "platform/com/ControlDescription.h"
-#include "platform/com/ControlLoader.h"
+#include "platform/com/ControlLibrary.h"
 
 #include <QDir>
 #include <QElapsedTimer>

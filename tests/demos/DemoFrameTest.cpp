@@ -1,6 +1,12 @@
 #include "DemoFixture.h"
 
+#include "demos/dazuv/DazuvInfo.h"
 #include "demos/diraz/DirazInfo.h"
+#include "demos/koliva/KolivaInfo.h"
+#include "demos/rovad/RovadInfo.h"
+#include "demos/rozurovev/RozurovevInfo.h"
+#include "demos/vevuzevu/VevuzevuInfo.h"
+#include "demos/zanter/ZanterInfo.h"
 #include "demos/frame/DemoFrame.h"
 #include "demos/frame/DemoWindow.h"
 #include "demos/frame/SettingsFile.h"
@@ -71,17 +77,19 @@ QStringList soundWrites(const QString &file, bool deviceType, bool open, bool cl
     return log;
 }
 
+// Rovad's panel hosted as a control plays by its own policy, with nothing on unload.
+const demos::DemoDescription &sorvenaDescription()
+{
+    static const demos::DemoDescription sorvena{
+        {rovad::KlangPanel::SelfPlayTone.sequence, false, false, rovad::KlangPanel::SelfPlayTone.pointer}, {}, {}, 0};
+    return sorvena;
+}
+
+// A program's own description, and what playing and unloading under it must do.
 struct PlayRow {
     const char *name;
+    const demos::DemoDescription &(*description)();
     bool deviceType, open, closeAfter, closeOnUnload, redraw, hourglass;
-
-    demos::DemoDescription description() const
-    {
-        demos::DemoDescription d;
-        d.play = {{deviceType, open, closeAfter}, closeOnUnload, redraw,
-                  hourglass ? TonePath::Pointer::Hourglass : TonePath::Pointer::Untouched};
-        return d;
-    }
 };
 
 void PrintTo(const PlayRow &row, std::ostream *out)
@@ -120,14 +128,14 @@ TEST_P(PlayVariants, DriveTheControlInTheirOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryProgram, PlayVariants,
-    ::testing::Values(PlayRow{"Vevuzevu", false, false, false, true, false, true},
-                      PlayRow{"Rovad", true, true, true, false, false, true},
-                      PlayRow{"Sorvena_control", true, true, true, false, false, false},
-                      PlayRow{"Zanter", false, false, false, true, true, true},
-                      PlayRow{"Koliva", true, true, true, false, true, true},
-                      PlayRow{"Rozurovev", false, true, true, false, false, true},
-                      PlayRow{"Dazuv", false, false, false, true, false, true},
-                      PlayRow{"Diraz", false, true, true, false, false, true}),
+    ::testing::Values(PlayRow{"Vevuzevu", &vevuzevu::description, false, false, false, true, false, true},
+                      PlayRow{"Rovad", &rovad::description, true, true, true, false, false, true},
+                      PlayRow{"Sorvena_control", &sorvenaDescription, true, true, true, false, false, false},
+                      PlayRow{"Zanter", &zanter::description, false, false, false, true, true, true},
+                      PlayRow{"Koliva", &koliva::description, true, true, true, false, true, true},
+                      PlayRow{"Rozurovev", &rozurovev::description, false, true, true, false, false, true},
+                      PlayRow{"Dazuv", &dazuv::description, false, false, false, true, false, true},
+                      PlayRow{"Diraz", &diraz::description, false, true, true, false, false, true}),
     [](const ::testing::TestParamInfo<PlayRow> &info) { return std::string(info.param.name); });
 
 namespace {

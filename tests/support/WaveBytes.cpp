@@ -48,4 +48,13 @@ int peak(const std::vector<std::int16_t> &values)
     return largest;
 }
 
+std::vector<std::int16_t> channelOf(const QByteArray &bytes, int which, qsizetype offset)
+{
+    const std::vector<std::int16_t> all = samples(bytes, offset);
+    std::vector<std::int16_t> one;
+    for (std::size_t frame = 0; 2 * frame + 1 < all.size(); ++frame)
+        one.push_back(all[2 * frame + std::size_t(which)]);
+    return one;
+}
+
 } // namespace testing_support

@@ -19,11 +19,7 @@ std::int16_t expectedOneEar(std::int32_t A, float N, float v, float f, int n)
 
 std::vector<std::int16_t> channel(const SampleChunks &chunks, int which)
 {
-    const std::vector<std::int16_t> all = samples(joined(chunks));
-    std::vector<std::int16_t> one;
-    for (std::size_t j = std::size_t(which); j < all.size(); j += 2)
-        one.push_back(all[j]);
-    return one;
+    return testing_support::channelOf(joined(chunks), which);
 }
 
 bool allZero(const std::vector<std::int16_t> &values)

@@ -32,15 +32,6 @@ constexpr int column(int bar)
     return 600 * (bar - 1);
 }
 
-void setColors(QLabel *label, QColor text, QColor ground)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, ground);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-}
-
 QString frequencyText(int bar)
 {
     return platform::Convert::singleToText(ToneFrequencies[std::size_t(bar)]);
@@ -62,7 +53,7 @@ UCLimbra::UCLimbra(PanelOptions options, Hooks hooks, QWidget *parent)
     Label13 = platform::designLabel(this, QStringLiteral("Werte Bestätigen"), QRect(720, 2160, 1335, 255));
     Label17 = platform::designLabel(this, QStringLiteral("aktuelle Frequenz:"), QRect(2280, 2640, 1335, 255));
     Label18 = platform::designLabel(this, QStringLiteral("50"), QRect(3840, 2640, 735, 255));
-    setColors(Label18, QColor(255, 0, 0), Qt::white);
+    platform::setLabelColors(Label18, QColor(255, 0, 0), Qt::white);
     Label19 = platform::designLabel(this, QStringLiteral("Hz"), QRect(4800, 2640, 375, 255));
 
     Command6 = platform::designButton(this, QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"),
@@ -116,7 +107,7 @@ void UCLimbra::createBars()
 
         QLabel *level = platform::designLabel(this, QString::fromUtf8(StartCaptions[n]),
                                               QRect(2280 + column(n), 360, 375, 255));
-        setColors(level, QColor(0, 255, 0), Qt::black);
+        platform::setLabelColors(level, QColor(0, 255, 0), Qt::black);
         level->setObjectName(QStringLiteral("Label%1").arg(n));
         m_Level[std::size_t(n)] = level;
     }

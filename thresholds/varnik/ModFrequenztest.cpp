@@ -13,7 +13,7 @@ void GenerateFmTone(const float &Level, const float &Freq, const float &DeltaF, 
     const float omegaM = SampleMath::Omega(ModulationFrequency);
     const double peak = double(Level) * 10;
     // the modulation index: deviation over the modulation frequency
-    const double index = double(DeltaF) / 4;
+    const double index = double(DeltaF) / double(ModulationFrequency);
     FillSampleChunks(chunks, NumFrames, [&](std::int32_t n) {
         const double m = std::sin(double(omegaM) * n);
         const double v = peak * std::sin(double(omega) * n - index * m);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SampleChunks.h"
+#include "common/WaveFormat.h"
 
 #include <cstdint>
 
@@ -8,7 +9,7 @@
 namespace varnik::ModFrequenztest {
 
 // Every tone is two seconds long, whatever its caller declares to the writer.
-inline constexpr std::int32_t ToneFrames = 88200;
+inline constexpr std::int32_t ToneFrames = Sound::TwoSecondFrames;
 // The test tone's frequency swings four times a second.
 inline constexpr float ModulationFrequency = 4;
 

@@ -2,6 +2,7 @@
 
 #include "ModFrequenztest.h"
 #include "audiometry/ChartCaptions.h"
+#include "audiometry/LevelBars.h"
 #include "common/SampleChunks.h"
 #include "platform/Convert.h"
 #include "platform/DesignControls.h"
@@ -25,20 +26,7 @@ QLabel *label(const QString &text, QWidget *parent, int left, int top, int width
 
 QPushButton *button(const QString &caption, const QString &tip, QWidget *parent, int left, int top, int width, int height)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setToolTip(tip);
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
-}
-
-// Coloured text on white, as the read-out and the table's value columns have it.
-void colourOnWhite(QLabel *label, QColor color)
-{
-    platform::setTextColor(label, color);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    return platform::designButton(parent, caption, tip, QRect(left, top, width, height));
 }
 
 QString frequencyText(int i)
@@ -58,7 +46,7 @@ UCVarnik::UCVarnik(Options options, QWidget *parent)
     Command6 = button(QStringLiteral("Test starten"), QStringLiteral("Zezevav starten"), this, 3533, 2002, 2055, 1200);
     Label17 = label(QStringLiteral("aktuelle Grundfrequenz:"), this, 240, 1440, 1815);
     Label18 = label(QStringLiteral("50"), this, 2280, 1440, 735);
-    colourOnWhite(Label18, QColor(255, 0, 0));
+    platform::setLabelColors(Label18, QColor(255, 0, 0), Qt::white);
     Label19 = label(QStringLiteral("Hz"), this, 3240, 1440, 375);
     Label13 = label(QStringLiteral("Wert Bestätigen"), this, 1560, 2520, 1335);
     Command3 = button(QStringLiteral("Normalkurve"), QStringLiteral("Ausgabe der idealen Ruhehörschwelle"), this, 240, 4680,
@@ -107,9 +95,7 @@ void UCVarnik::createSliders()
         bar->setObjectName(QStringLiteral("VScroll%1").arg(i));
         m_VScroll[std::size_t(i)] = bar;
 
-        const QString tip = i == 3 ? QStringLiteral("aktuellen Weret bestätigen")
-                          : i == 5 ? QStringLiteral("aktuellen wert bestätigen")
-                                   : QStringLiteral("aktuellen Wert bestätigen");
+        const QString tip = LevelBars::okToolTip(i);
         QPushButton *ok = i == 1 ? button(QStringLiteral("OK"), tip, this, 3240, 2400, 615, 495)
                                  : button(QStringLiteral("OK"), tip, this, 3240 + 120 * i, 0, 120, 120);
         ok->setObjectName(QStringLiteral("Cm%1").arg(i));
@@ -139,11 +125,11 @@ void UCVarnik::createTable()
         label(frequencyText(i), table, 0, top, 375);
         QLabel *mean = label(platform::Convert::singleToText(DifferenceChart::MeanValues[std::size_t(i - 1)]), table,
                              600, top, 495);
-        colourOnWhite(mean, QColor(255, 0, 0));
+        platform::setLabelColors(mean, QColor(255, 0, 0), Qt::white);
         mean->setObjectName(QStringLiteral("Lb1") + row);
         m_Lb1[std::size_t(i)] = mean;
         QLabel *measured = label(QStringLiteral("0"), table, 1560, top, 495);
-        colourOnWhite(measured, i == 3 ? QColor(0, 0, 128) : QColor(0, 0, 192));
+        platform::setLabelColors(measured, i == 3 ? QColor(0, 0, 128) : QColor(0, 0, 192), Qt::white);
         measured->setObjectName(QStringLiteral("Lb2") + row);
         m_Lb2[std::size_t(i)] = measured;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DifferenceChart.h"
+#include "ModFrequenztest.h"
 #include "common/TonePath.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -60,7 +61,7 @@ public:
     // The level pages' design value: the level of every tone while they are never shown.
     static constexpr int DesignLevel = 1000;
     // Frames of a test tone; the writer is told as many sample values, one second.
-    static constexpr std::int32_t ToneFrames = 88200;
+    static constexpr std::int32_t ToneFrames = ModFrequenztest::ToneFrames;
 
     explicit UCVarnik(Options options, QWidget *parent = nullptr);
 

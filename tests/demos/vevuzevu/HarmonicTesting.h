@@ -16,13 +16,11 @@ namespace demo_tests {
 // The left channel of 16-bit stereo bytes from `offset` on; the right one must be the same.
 inline std::vector<std::int16_t> leftChannel(const QByteArray &bytes, qsizetype offset = 0)
 {
-    const std::vector<std::int16_t> values = testing_support::samples(bytes, offset);
-    std::vector<std::int16_t> left;
+    const std::vector<std::int16_t> left = testing_support::channelOf(bytes, 0, offset);
+    const std::vector<std::int16_t> right = testing_support::channelOf(bytes, 1, offset);
     std::size_t unequal = 0;
-    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
-        unequal += values[i] != values[i + 1];
-        left.push_back(values[i]);
-    }
+    for (std::size_t i = 0; i < left.size(); ++i)
+        unequal += left[i] != right[i];
     EXPECT_EQ(unequal, 0u) << "frames whose channels differ";
     return left;
 }

@@ -28,13 +28,12 @@ inline std::vector<std::int16_t> leftChannel(Synthesis synthesize, float a, floa
 {
     SampleChunks chunks;
     synthesize(a, b, c, d, frames, chunks);
-    const std::vector<std::int16_t> values = testing_support::samples(testing_support::joined(chunks));
-    EXPECT_EQ(values.size(), std::size_t(frames) * 2);
-    std::vector<std::int16_t> left;
-    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
-        EXPECT_EQ(values[i], values[i + 1]) << "frame " << i / 2 + 1;
-        left.push_back(values[i]);
-    }
+    const QByteArray bytes = testing_support::joined(chunks);
+    EXPECT_EQ(testing_support::samples(bytes).size(), std::size_t(frames) * 2);
+    const std::vector<std::int16_t> left = testing_support::channelOf(bytes, 0);
+    const std::vector<std::int16_t> right = testing_support::channelOf(bytes, 1);
+    for (std::size_t i = 0; i < left.size(); ++i)
+        EXPECT_EQ(left[i], right[i]) << "frame " << i + 1;
     return left;
 }
 

@@ -1,4 +1,4 @@
-#include "ControlLoader.h"
+#include "ControlLibrary.h"
 
 #include "ClassStore.h"
 #include "ControlDescription.h"
