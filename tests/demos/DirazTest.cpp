@@ -378,3 +378,18 @@ TEST(modSine, NineSecondsFillTwentySevenChunks)
     const std::vector<std::int16_t> values = samples(joined(chunks));
     EXPECT_EQ(*std::max_element(values.begin(), values.end()), 14400);
 }
+
+TEST(modSine, BuildsItsFormulaOnThreadsAsInSequence)
+{
+    const float omega = SampleMath::Omega(1000);
+    const auto frame = [&](std::int32_t n) {
+        const double s = 14400.0 * std::sin(double(omega) * n);
+        return StereoValue{s, s};
+    };
+    for (std::int32_t frames : {1, 15001, 88200, 441000}) {
+        SampleChunks fromGenerator, reference;
+        modSine::MakeSineTone(9.f, 1000.f, frames, fromGenerator);
+        FillSampleChunksSequentially(reference, frames, frame, [](std::span<std::int16_t>) {});
+        EXPECT_EQ(joined(fromGenerator), joined(reference)) << frames;
+    }
+}

@@ -1,9 +1,11 @@
 #include "audiometry/Modtest.h"
+#include "common/SampleChunkBuilder.h"
 #include "support/WaveBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 using namespace testing_support;
 
@@ -115,4 +117,31 @@ TEST(Modtest, RepeatsAreByteIdentical)
     Modtest::MakeToneLeft(32, 14, 7, 9000, first);
     Modtest::MakeToneLeft(32, 14, 7, 9000, second);
     EXPECT_EQ(joined(first), joined(second));
+}
+
+TEST(Modtest, GeneratorsBuildTheirFormulaOnThreadsAsInSequence)
+{
+    const float omega = SampleMath::Omega(1000);
+    const double gain = std::pow(10.0, (3.0 + 51.0) / 20.0);
+    struct Row {
+        const char *name;
+        std::function<StereoValue(std::int32_t)> frame;
+        std::function<void(SampleChunks &)> generator;
+    };
+    const Row rows[] = {
+        {"right ear", [&](std::int32_t n) { return StereoValue{0.0, gain * 64 * std::sin(double(omega) * n)}; },
+         [](SampleChunks &c) { Modtest::MakeToneRight(64, 3.f, 51.f, 1000.f, c); }},
+        {"left ear", [&](std::int32_t n) { return StereoValue{gain * 64 * std::sin(double(omega) * n), 0.0}; },
+         [](SampleChunks &c) { Modtest::MakeToneLeft(64, 3.f, 51.f, 1000.f, c); }},
+        {"calibration tone, both ears",
+         [&](std::int32_t n) { const double s = 16384 * std::sin(double(omega) * n); return StereoValue{s, s}; },
+         [](SampleChunks &c) { Modtest::MakeToneBoth(16384, 1000.f, c); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SampleChunks fromGenerator, reference;
+        row.generator(fromGenerator);
+        FillSampleChunksSequentially(reference, Modtest::ToneFrames, row.frame, [](std::span<std::int16_t>) {});
+        EXPECT_EQ(joined(fromGenerator), joined(reference));
+    }
 }
