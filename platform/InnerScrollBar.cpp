@@ -1,5 +1,6 @@
 #include "InnerScrollBar.h"
 
+#include "NestedLoops.h"
 #include "ScrollBarStyle.h"
 
 #include <QKeyEvent>
@@ -23,10 +24,12 @@ void InnerScrollBar::releaseHeld()
     mouseReleaseEvent(&release);
 }
 
-void InnerScrollBar::rearmRepeat()
+void InnerScrollBar::mousePressEvent(QMouseEvent *event)
 {
+    const unsigned long waits = NestedLoops::waitsBegun();
+    QScrollBar::mousePressEvent(event);
     const SliderAction action = repeatAction();
-    if (action != SliderNoAction)
+    if (NestedLoops::waitsBegun() != waits && action != SliderNoAction)
         setRepeatAction(action);
 }
 

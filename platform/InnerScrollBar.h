@@ -13,11 +13,12 @@ public:
     // Ends a held arrow or track click as a release would, so that a box or a tone shown
     // meanwhile cannot leave it repeating on its own.
     void releaseHeld();
-    // After a handler that blocked: the held click repeats only after the first delay again,
-    // so that a release made meanwhile is seen first.
-    void rearmRepeat();
-
 protected:
+    // A press whose handler held the program (a tone) repeats only after the first delay
+    // again, so that a release made meanwhile is handled first. Qt's own bar would repeat
+    // 50 ms after such a press, and under load that can come before the release.
+    void mousePressEvent(QMouseEvent *event) override;
+
     // Left and Right move the thumb the way they point, as the arrow buttons do; Qt's scroll
     // bars turn them round.
     void keyPressEvent(QKeyEvent *event) override;

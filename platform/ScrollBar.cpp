@@ -1,7 +1,6 @@
 #include "ScrollBar.h"
 
 #include "InnerScrollBar.h"
-#include "NestedLoops.h"
 #include "PropertyError.h"
 #include "Services.h"
 
@@ -95,8 +94,8 @@ void ScrollBar::innerChanged(int inner)
     if (m_syncing)
         return;
     if (m_inHandler) {
-        // a held arrow's repeat timer still fires while a tone plays; the bar stays put
-        // until the handler has returned, as it would if the program were blocked
+        // a change that reaches the bar while its handler waits in a box stays unmade, as it
+        // would if the program were blocked
         syncInner();
         return;
     }
@@ -106,7 +105,6 @@ void ScrollBar::innerChanged(int inner)
     m_value = value;
     const QPointer<ScrollBar> outer = g_acting;
     g_acting = this;
-    const unsigned long waits = NestedLoops::waitsBegun();
     // the user moved the bar: nobody up the stack could take an error, so report it here
     try {
         runHandler();
@@ -114,9 +112,6 @@ void ScrollBar::innerChanged(int inner)
         restorePointerAndReport(error);
     }
     g_acting = outer;
-    // a tone held the program: a release made meanwhile must be seen before the next repeat
-    if (NestedLoops::waitsBegun() != waits)
-        m_bar->rearmRepeat();
 }
 
 void ScrollBar::releaseActing()
