@@ -1,5 +1,7 @@
 #include "ModFiles.h"
 
+#include "platform/FileChecks.h"
+#include "platform/FileError.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -54,6 +56,8 @@ QString reportingFailures(Dialog dialog)
     QString description;
     try {
         return dialog();
+    } catch (const platform::FileError &error) {
+        description = error.message();
     } catch (const std::bad_alloc &) {
         description = QStringLiteral("Nicht genügend Arbeitsspeicher.");
     } catch (const std::exception &error) {
@@ -64,12 +68,15 @@ QString reportingFailures(Dialog dialog)
     return QString();
 }
 
+// A name that cannot be written is refused here, before anything is asked; a link is asked
+// about as the file that it replaces.
 bool confirmOverwrite(const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    const QString target = platform::fileToWrite(path);
+    if (!QFileInfo::exists(target))
         return true;
     const QString question = QStringLiteral("Die Datei „%1“ ist bereits vorhanden.\nMöchten Sie sie ersetzen?")
-                                 .arg(QDir::toNativeSeparators(path));
+                                 .arg(QDir::toNativeSeparators(target));
     return platform::services().messageBox({question, QString(), platform::MessageIcon::Exclamation,
                                             platform::MessageButtons::YesNo})
         == platform::MessageResult::Yes;

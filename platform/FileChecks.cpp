@@ -1,72 +1,100 @@
 #include "FileChecks.h"
 
-#include <QDir>
+#include "FileError.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QIODevice>
+
+#include <climits>
 
 #include <sys/stat.h>
-#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace platform {
 
-QString namedFile(const QString &path)
+namespace {
+
+// the system's own limit on a chain of links
+constexpr int MostLinks = 40;
+
+// Whether the system's protection of shared folders lets this process follow `link`.
+bool mayFollow(const QString &link, const struct stat &info)
+{
+    struct stat folder {};
+    if (::stat(QFile::encodeName(QFileInfo(link).absolutePath()).constData(), &folder) != 0)
+        return true;  // the walk that opens the file decides
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || info.st_uid == ::geteuid() || info.st_uid == folder.st_uid;
+}
+
+QString linkTarget(const QString &link)
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink(QFile::encodeName(link).constData(), buffer, sizeof buffer);
+    if (length <= 0 || length == ssize_t(sizeof buffer))
+        return QString();
+    const QString target = QFile::decodeName(QByteArray(buffer, length));
+    // a relative link counts from its own folder
+    return QFileInfo(target).isAbsolute() ? target : QFileInfo(link).absolutePath() + QLatin1Char('/') + target;
+}
+
+struct LinkEnd {
+    QString file;
+    QString refusedLink;  // the link that was not followed, if any
+};
+
+LinkEnd followLinks(const QString &path)
 {
     QString current = path;
-    // the system's own limit on a chain of links
-    for (int depth = 0; depth < 40; ++depth) {
-        const QFileInfo info(current);
-        if (!info.isSymLink())
-            return current;
-        const QString target = info.symLinkTarget();
+    for (int depth = 0; depth < MostLinks; ++depth) {
+        struct stat info {};
+        if (::lstat(QFile::encodeName(current).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return {current, QString()};
+        if (!mayFollow(current, info))
+            return {current, current};
+        const QString target = linkTarget(current);
         if (target.isEmpty())
-            return current;
+            return {current, QString()};
         current = target;
     }
-    return path;
+    return {path, QString()};
 }
 
-bool writeFully(QIODevice &device, const QByteArray &bytes)
+} // namespace
+
+QString folderReason()
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
+    return QStringLiteral("Das ist ein Ordner, keine Datei.");
 }
 
-bool fitsInPlace(const QString &file, qint64 size)
+QString notAFileReason()
 {
-    const QByteArray native = QFile::encodeName(file);
-    struct stat old {};
-    struct statvfs disk {};
-    if (::stat(native.constData(), &old) != 0 || ::statvfs(native.constData(), &disk) != 0)
-        return true;  // nothing known: let the write itself tell
-    const auto block = qint64(disk.f_frsize ? disk.f_frsize : 512);
-    const qint64 needed = (size + block - 1) / block * block;
-    // what the old file occupies is free again once it is truncated
-    const qint64 available = qint64(disk.f_bavail) * block + qint64(old.st_blocks) * 512;
-    return needed <= available;
+    return QStringLiteral("Das ist keine gewöhnliche Datei.");
 }
 
-QString diskFullReason()
+QString fileToWrite(const QString &path)
 {
-    return QStringLiteral("Der Datenträger ist voll: für die neue Datei ist nicht genug Platz frei.");
+    const LinkEnd end = followLinks(path);
+    if (!end.refusedLink.isEmpty())
+        throw FileError(path, QStringLiteral("„%1“ ist eine Verknüpfung, die ein anderer Benutzer in einem Ordner "
+                                             "angelegt hat, in den alle schreiben dürfen; ihr wird nicht gefolgt.")
+                                  .arg(end.refusedLink));
+    struct stat info {};
+    if (::lstat(QFile::encodeName(end.file).constData(), &info) != 0)
+        return end.file;  // nothing there yet, or out of reach: the write itself tells
+    if (S_ISDIR(info.st_mode))
+        throw FileError(path, folderReason());
+    // a chain longer than the system follows
+    if (S_ISLNK(info.st_mode))
+        throw FileError(path, qt_error_string(ELOOP));
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, notAFileReason());
+    return end.file;
 }
 
-QString writeFailureReason(const QFileDevice &file)
+QString namedFile(const QString &path)
 {
-    const QString reason = file.errorString();
-    // a write that stops short sets no system error, so Qt has only its "unknown error"
-    if (file.error() != QFileDevice::NoError && reason != QFile().errorString())
-        return reason;
-    struct statvfs disk {};
-    if (::statvfs(QFile::encodeName(file.fileName()).constData(), &disk) == 0 && disk.f_bavail == 0)
-        return diskFullReason();
-    return QStringLiteral("Es konnten nicht alle Daten geschrieben werden.");
+    return followLinks(path).file;
 }
 
 } // namespace platform

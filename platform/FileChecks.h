@@ -1,28 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-
-class QFileDevice;
-class QIODevice;
 
 namespace platform {
 
-// The file a path names: links followed to their end, even when that end does not exist yet,
-// so that a dangling link means the same file to every writer. Other paths come back as given.
+// The file a write to `path` reaches: links followed to their end, even when that end does not
+// exist yet, so that a dangling link means the same file to every writer. A link in a sticky
+// folder that everyone may write to is followed only when it is the user's or the folder
+// owner's, as the system's own protection of such folders has it. Throws a FileError naming
+// `path` for a link that is not followed, a folder, or anything but a regular file.
+QString fileToWrite(const QString &path);
+
+// The same end of the links for a writer that replaces what it finds by renaming: where a link
+// is not to be followed, the link itself, which the rename then replaces.
 QString namedFile(const QString &path);
 
-// Writes all of `bytes`, retrying after a short write so that a failure carries the system's
-// reason ("Kein freier Speicherplatz …") instead of Qt's "Unbekannter Fehler".
-bool writeFully(QIODevice &device, const QByteArray &bytes);
-
-// Whether `size` bytes fit on the file system of an existing `file` once it is truncated.
-bool fitsInPlace(const QString &file, qint64 size);
-
-QString diskFullReason();
-
-// Why writing `file` failed: the system's reason where Qt has one, else a full disk when its
-// file system has no room left, else that not everything could be written.
-QString writeFailureReason(const QFileDevice &file);
+QString folderReason();
+QString notAFileReason();
 
 } // namespace platform

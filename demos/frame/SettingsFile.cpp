@@ -2,6 +2,7 @@
 
 #include "platform/FileChecks.h"
 #include "platform/FileError.h"
+#include "platform/FileWriting.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,16 +21,6 @@ namespace {
 // up to 65535 characters.
 constexpr qint64 LongestVariableRecord = 64 + 65535;
 
-QString folderReason()
-{
-    return QStringLiteral("Das ist ein Ordner, keine Datei.");
-}
-
-QString notAFileReason()
-{
-    return QStringLiteral("Das ist keine gewöhnliche Datei.");
-}
-
 // Opened without waiting: a FIFO or a device would otherwise block until someone answers.
 void openRegularFile(QFile &file, const QString &path)
 {
@@ -39,7 +30,7 @@ void openRegularFile(QFile &file, const QString &path)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw platform::FileError(path, S_ISDIR(info.st_mode) ? folderReason() : notAFileReason());
+        throw platform::FileError(path, S_ISDIR(info.st_mode) ? platform::folderReason() : platform::notAFileReason());
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -56,28 +47,20 @@ void writeSettingsFile(const QString &path, const DemoDescription &demo, const Q
     if (demo.settingsAccess == SettingsAccess::Random && demo.recordLength > 0)
         bytes.resize(demo.recordLength, '\0');
 
-    // a dangling link names a file still to be made, as it does for a WAV export
-    const QString target = platform::namedFile(path);
-    const QFileInfo info(target);
-    if (info.isDir())
-        throw platform::FileError(path, folderReason());
-    if (info.exists() && !info.isFile())
-        throw platform::FileError(path, notAFileReason());
-    const bool created = !info.exists();
+    const QString target = platform::fileToWrite(path);
+    // a file at least as long as the record keeps its tail, and being rewritten in place it
+    // needs no new room; anything else is replaced whole, so a failure cannot cost it
+    if (QFileInfo(target).size() < bytes.size()) {
+        platform::replaceFile(path, {{&bytes, 1}});
+        return;
+    }
     QFile file(target);
-    // read-write opens without truncating and creates a missing file
+    // read-write opens without truncating
     if (!file.open(QIODevice::ReadWrite))
         throw platform::FileError(path, file.errorString());
-    const bool written = platform::writeFully(file, bytes) && file.flush();
-    const QString reason = written ? QString() : platform::writeFailureReason(file);
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString failure = written ? platform::writeFailureReason(file) : reason;
-        // a file this save made is not left behind half written
-        if (created)
-            file.remove();
+    const QString failure = platform::writeAndClose(file, {{&bytes, 1}});
+    if (!failure.isEmpty())
         throw platform::FileError(path, failure);
-    }
 }
 
 QByteArray readSettingsFile(const QString &path, const DemoDescription &demo)

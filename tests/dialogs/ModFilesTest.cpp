@@ -156,26 +156,37 @@ TEST_F(ModFilesTest, SaveAppendsTheKindsExtensionOnlyWhenMissing)
     EXPECT_TRUE(recorder.messages.isEmpty()) << "no file existed, so nothing to ask";
 }
 
-TEST_F(ModFilesTest, OverwriteIsAskedForTheNameThatWillBeWritten)
+TEST_F(ModFilesTest, OverwriteIsAskedForTheFileThatWillBeWritten)
 {
     createFile(QStringLiteral("klang.wav"));
     createFile(QStringLiteral("klang"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ordner.wav")));
+    ASSERT_TRUE(QFile::link(inFolder(QStringLiteral("klang.wav")), inFolder(QStringLiteral("verweis.wav"))));
+    enum class Shown { Nothing, Question, Refusal };
     struct Row {
         const char *name;
         QString typed;
         MessageResult answer;
         QString result;  // "" = cancelled
-        bool asked;
+        Shown shown;
+        QString named;  // what the message names
     };
+    const QString existing = inFolder(QStringLiteral("klang.wav"));
     // after "Nein" the dialog comes back, where the user cancels
     const Row rows[] = {
-        {"typed without extension, existing file kept", QStringLiteral("klang"), MessageResult::No, QString(), true},
+        {"typed without extension, existing file kept", QStringLiteral("klang"), MessageResult::No, QString(),
+         Shown::Question, existing},
         {"typed without extension, existing file replaced", QStringLiteral("klang"), MessageResult::Yes,
-         QStringLiteral("klang.wav"), true},
-        {"typed with extension, existing file kept", QStringLiteral("klang.wav"), MessageResult::No, QString(), true},
+         QStringLiteral("klang.wav"), Shown::Question, existing},
+        {"typed with extension, existing file kept", QStringLiteral("klang.wav"), MessageResult::No, QString(),
+         Shown::Question, existing},
         {"typed with extension, existing file replaced", QStringLiteral("klang.wav"), MessageResult::Yes,
-         QStringLiteral("klang.wav"), true},
-        {"new name", QStringLiteral("neu"), MessageResult::No, QStringLiteral("neu.wav"), false},
+         QStringLiteral("klang.wav"), Shown::Question, existing},
+        {"a link, asked about as the file it leads to", QStringLiteral("verweis"), MessageResult::Yes,
+         QStringLiteral("verweis.wav"), Shown::Question, existing},
+        {"the name of a folder", QStringLiteral("ordner"), MessageResult::Yes, QString(), Shown::Refusal,
+         inFolder(QStringLiteral("ordner.wav"))},
+        {"new name", QStringLiteral("neu"), MessageResult::No, QStringLiteral("neu.wav"), Shown::Nothing, QString()},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -185,12 +196,16 @@ TEST_F(ModFilesTest, OverwriteIsAskedForTheNameThatWillBeWritten)
         recorder.dialogAnswers = {inFolder(row.typed)};
         const QString expected = row.result.isEmpty() ? QString() : inFolder(row.result);
         EXPECT_EQ(ModFiles::ShowSaveDialog(QStringLiteral("Wave"), QString(), QString()), expected);
-        ASSERT_EQ(recorder.messages.size(), row.asked ? 1 : 0);
-        EXPECT_EQ(recorder.dialogs.size(), row.answer == MessageResult::No && row.asked ? 2 : 1);
-        if (row.asked) {
-            EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
-            EXPECT_TRUE(recorder.messages[0].text.contains(QDir::toNativeSeparators(inFolder(QStringLiteral("klang.wav")))))
-                << recorder.messages[0].text.toStdString();
+        ASSERT_EQ(recorder.messages.size(), row.shown == Shown::Nothing ? 0 : 1);
+        const bool again = row.shown == Shown::Question && row.answer == MessageResult::No;
+        EXPECT_EQ(recorder.dialogs.size(), again ? 2 : 1);
+        if (row.shown == Shown::Nothing)
+            continue;
+        const QString text = recorder.messages[0].text;
+        EXPECT_EQ(recorder.messages[0].buttons, row.shown == Shown::Question ? MessageButtons::YesNo : MessageButtons::Ok);
+        EXPECT_TRUE(text.contains(QStringLiteral("„%1“").arg(QDir::toNativeSeparators(row.named)))) << text.toStdString();
+        if (row.shown == Shown::Refusal) {
+            EXPECT_TRUE(text.contains(QStringLiteral("Ordner"))) << text.toStdString();
         }
     }
     QFile kept(inFolder(QStringLiteral("klang.wav")));

@@ -8,6 +8,7 @@
 #include "demos/frame/SettingsFile.h"
 #include "platform/FileChecks.h"
 #include "platform/FileError.h"
+#include "platform/FileWriting.h"
 #include "platform/MMControl.h"
 
 #include <QApplication>
@@ -24,21 +25,49 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testing_support;
+
+namespace {
+// Set, closing any file below this folder fails after the file is closed, as on a file system
+// that tells of a lost write only then.
+std::atomic<const char *> g_closeFailsBelow{nullptr};
+} // namespace
+
+extern "C" int close(int fd)
+{
+    const char *below = g_closeFailsBelow.load();
+    // also runs in a child that QProcess starts on a small stack of its own
+    if (!below)
+        return int(::syscall(SYS_close, fd));
+    char name[PATH_MAX] = {};
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    (void)!::readlink(link.c_str(), name, sizeof name - 1);
+    const int result = int(::syscall(SYS_close, fd));
+    if (result == 0 && std::strncmp(name, below, std::strlen(below)) == 0) {
+        errno = EIO;
+        return -1;
+    }
+    return result;
+}
 
 namespace {
 
@@ -244,13 +273,57 @@ TEST_F(FileSafety, NoRefusalOrFailureCostsAFile)
 
     WaveFormat format;
     FillStandardFormat(format);
-    const auto keptTone = [&] {
+    const auto toneIn = [&](TonePath::File file) {
         platform::MMControl control(QStringLiteral("MMControl1"));
-        return TonePath::play(control, {ModPlay::SoundThenClose, TonePath::Pointer::Untouched, TonePath::File::KeptPerUser},
+        return TonePath::play(control, {ModPlay::SoundThenClose, TonePath::Pointer::Untouched, file},
                               TonePath::toneFile(format, 88200, [](SampleChunks &chunks) {
                                   chunks[0] = QByteArray(176400, '\x11');
                               }));
     };
+    const auto keptTone = [&] { return toneIn(TonePath::File::KeptPerUser); };
+    QString refusal;  // the last write's message
+    const auto written = [&](const std::function<void()> &write) {
+        try {
+            write();
+            return true;
+        } catch (const platform::FileError &error) {
+            refusal = error.message();
+            return false;
+        }
+    };
+    const QByteArray exported = ModWave::WaveHeader(format, 4) + QByteArray(8, 'w');
+    const auto exportTo = [&](const QString &file) {
+        return written([&] { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8, 'w')}}, 4); });
+    };
+    const auto nothingLeftBeside = [&](const QString &folder) {
+        const QStringList left =
+            QDir(folder).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden | QDir::System);
+        EXPECT_TRUE(left.isEmpty()) << left.join(QStringLiteral(", ")).toStdString();
+    };
+    // a folder as the system's shared temporary one, with a link in it to `target`
+    const QString shared = path(QStringLiteral("geteilt"));
+    const auto plantShared = [&](const QString &name, const QString &target, uid_t linkOwner, uid_t folderOwner) {
+        const QString link = shared + QLatin1Char('/') + name;
+        QDir().mkpath(shared);
+        QFile::remove(link);
+        const QByteArray folder = QFile::encodeName(shared);
+        return ::chown(folder.constData(), folderOwner, 0) == 0 && ::chmod(folder.constData(), 01777) == 0
+            && QFile::link(target, link) && ::lchown(QFile::encodeName(link).constData(), linkOwner, 0) == 0;
+    };
+    // "export.wav", writable to all, in a folder that takes no new file, on a disk of 64 KiB that a
+    // filler fills up; "" where no disk can be mounted
+    const auto oldFileOnClosedDisk = [&](const QString &name, const QByteArray &old, qsizetype filler) {
+        const QString disk = smallDisk(name, 64);
+        const QString file = disk + QStringLiteral("/export.wav");
+        if (disk.isEmpty())
+            return QString();
+        writeFile(file, old);
+        writeFile(disk + QStringLiteral("/fueller"), QByteArray(filler, 'f'));
+        const bool closed = ::chmod(QFile::encodeName(file).constData(), 0666) == 0
+            && ::chmod(QFile::encodeName(disk).constData(), 0555) == 0;
+        return closed ? file : QString();
+    };
+    const QString longName = path(QString(246, QLatin1Char('n')) + QStringLiteral(".wav"));
     const auto plantLink = [&](mode_t mode, uid_t owner) {
         QDir().mkpath(cacheFolder);
         QFile::link(path(QStringLiteral("precious.txt")), planted);
@@ -294,19 +367,75 @@ TEST_F(FileSafety, NoRefusalOrFailureCostsAFile)
              EXPECT_FALSE(QFileInfo(planted).isSymLink());
              EXPECT_EQ(readFile(planted).size(), 44 + 176400);
          }},
+        {"an export through a link another user planted in a shared folder",
+         [&] { return plantShared(QStringLiteral("klang.wav"), path(QStringLiteral("precious.txt")), Nobody, ::geteuid()); },
+         [&] { return exportTo(shared + QStringLiteral("/klang.wav")); }, Outcome::Refused,
+         [&] {
+             EXPECT_TRUE(refusal.contains(QStringLiteral("„%1/klang.wav“ ist eine Verknüpfung").arg(shared)))
+                 << refusal.toStdString();
+         }},
+        {"settings saved through a dangling link another user planted, chosen in the dialog",
+         [&] {
+             recorder.dialogAnswers = {shared + QStringLiteral("/einst.set")};
+             return plantShared(QStringLiteral("einst.set"), path(QStringLiteral("anderswo.set")), Nobody, ::geteuid());
+         },
+         [&] {
+             const QString chosen = ModFiles::ShowSaveDialog(QStringLiteral("Set"), QString(), QString());
+             return !chosen.isEmpty() && written([&] { demos::writeSettingsFile(chosen, sixByteRecord(), "123456"); });
+         },
+         Outcome::Refused,
+         [&] {
+             EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("anderswo.set"))));
+             ASSERT_EQ(recorder.messages.size(), 1);
+             EXPECT_EQ(recorder.messages[0].buttons, platform::MessageButtons::Ok) << "refused, not asked";
+             EXPECT_TRUE(recorder.messages[0].text.contains(shared + QStringLiteral("/einst.set“ ist eine Verknüpfung")))
+                 << recorder.messages[0].text.toStdString();
+         }},
+        {"an export through a link the shared folder's owner placed",
+         [&] { return plantShared(QStringLiteral("ziel.wav"), path(QStringLiteral("ziel.wav")), Nobody, Nobody); },
+         [&] { return exportTo(shared + QStringLiteral("/ziel.wav")); }, Outcome::Done,
+         [&] { EXPECT_EQ(readFile(path(QStringLiteral("ziel.wav"))), exported); }},
+        {"an export over a file with a 250-character name",
+         [&] {
+             writeFile(longName, "alt");
+             return true;
+         },
+         [&] { return exportTo(longName); }, Outcome::Done,
+         [&] {
+             EXPECT_EQ(readFile(longName), exported);
+             nothingLeftBeside(dir.path());
+         }},
+        {"an export over an old file that fails only once it is closed", [] { return true; },
+         [&] {
+             const QByteArray below = QFile::encodeName(QFileInfo(dir.path()).canonicalFilePath());
+             g_closeFailsBelow = below.constData();
+             const bool done = exportTo(path(QStringLiteral("precious.txt")));
+             g_closeFailsBelow = nullptr;
+             return done;
+         },
+         Outcome::Refused,
+         [&] {
+             EXPECT_FALSE(refusal.isEmpty());
+             nothingLeftBeside(dir.path());
+         }},
+        {"an export over a larger file in a closed folder on a nearly full disk",
+         [&] { return !oldFileOnClosedDisk(QStringLiteral("knapp"), QByteArray(32 * 1024, 'o'), 24 * 1024).isEmpty(); },
+         [&] {
+             // more than is free, but no more than the old file gives back
+             return asNobody([&] {
+                 return written([&] {
+                     ModWave::WriteWaveFile(path(QStringLiteral("knapp/export.wav")), format,
+                                            SampleChunks{{QByteArray(20000, 'n')}}, 10000);
+                 }) ? 0 : 1;
+             }) == 0;
+         },
+         Outcome::Done, [&] { EXPECT_EQ(readFile(path(QStringLiteral("knapp/export.wav"))).size(), 44 + 20000); }},
         {"an export over a file in a closed folder on a full disk",
          [&] {
-             const QString disk = smallDisk(QStringLiteral("voll"), 64);
-             if (disk.isEmpty())
-                 return false;
-             const QString file = disk + QStringLiteral("/export.wav");
-             writeFile(file, precious);
-             writeFile(disk + QStringLiteral("/fueller"), QByteArray(60 * 1024 - 2 * precious.size(), 'f'));
+             const QString file = oldFileOnClosedDisk(QStringLiteral("voll"), precious, 60 * 1024 - 2 * precious.size());
              QFile::remove(path(QStringLiteral("precious.txt")));
              // the bytes to keep live on the full disk; precious.txt names them
-             return QFile::link(file, path(QStringLiteral("precious.txt")))
-                 && ::chmod(QFile::encodeName(file).constData(), 0666) == 0
-                 && ::chmod(QFile::encodeName(disk).constData(), 0555) == 0;
+             return !file.isEmpty() && QFile::link(file, path(QStringLiteral("precious.txt")));
          },
          [&] {
              const QString target = path(QStringLiteral("voll/export.wav"));
@@ -406,12 +535,14 @@ TEST_F(FileSafety, ADanglingLinkIsTheFileItNamesForSettingsAndExportAlike)
     }
 }
 
-TEST_F(FileSafety, ASaveOnAFullDiskLeavesNoNewFileAndSaysWhy)
+TEST_F(FileSafety, ASaveOnAFullDiskCostsNoFileAndSaysWhy)
 {
     const QString disk = smallDisk(QStringLiteral("voll"), 16);
     if (disk.isEmpty()) {
         GTEST_SKIP() << "no small file system to fill here (mounting needs root)";
     }
+    const QByteArray oldSettings = "0123456789";
+    writeFile(disk + QStringLiteral("/alt.set"), oldSettings);
     QFile filler(disk + QStringLiteral("/fueller"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(4096, 'f')) == 4096) {
@@ -420,18 +551,24 @@ TEST_F(FileSafety, ASaveOnAFullDiskLeavesNoNewFileAndSaysWhy)
     const qint64 full = QFileInfo(filler.fileName()).size();
     WaveFormat format;
     FillStandardFormat(format);
+    demos::DemoDescription textRecord;
+    textRecord.recordLength = 0;
     struct Row {
         const char *name;
         QString file;
+        QByteArray existing;  // what the file held before; empty: there was none
         qint64 free;  // bytes left: with some, the write stops short before it fails
         std::function<void(const QString &)> write;
     };
     const Row rows[] = {
-        {"settings", disk + QStringLiteral("/einst.set"), 0,
+        {"settings", disk + QStringLiteral("/einst.set"), QByteArray(), 0,
          [](const QString &file) { demos::writeSettingsFile(file, sixByteRecord(), "123456"); }},
-        {"an export", disk + QStringLiteral("/klang.wav"), 0,
+        // the record needs a block more than the old file has
+        {"settings longer than the file they replace", disk + QStringLiteral("/alt.set"), oldSettings, 0,
+         [&](const QString &file) { demos::writeSettingsFile(file, textRecord, QByteArray(5000, 's')); }},
+        {"an export", disk + QStringLiteral("/klang.wav"), QByteArray(), 0,
          [&](const QString &file) { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8000, 'w')}}, 4000); }},
-        {"an export that stops short", disk + QStringLiteral("/kurz.wav"), 4096,
+        {"an export that stops short", disk + QStringLiteral("/kurz.wav"), QByteArray(), 4096,
          [&](const QString &file) { ModWave::WriteWaveFile(file, format, SampleChunks{{QByteArray(8000, 'w')}}, 4000); }},
     };
     for (const Row &row : rows) {
@@ -441,12 +578,17 @@ TEST_F(FileSafety, ASaveOnAFullDiskLeavesNoNewFileAndSaysWhy)
             row.write(row.file);
             ADD_FAILURE() << "written onto a full disk";
         } catch (const platform::FileError &error) {
-            EXPECT_FALSE(error.reason().isEmpty());
-            // the system knows the cause, so Qt's "unknown error" is not all the user reads
-            EXPECT_NE(error.reason(), QStringLiteral("Unknown error"));
-            EXPECT_NE(error.reason(), QStringLiteral("Unbekannter Fehler"));
+            // in the user's words, also where the write only stopped short and the system said nothing
+            EXPECT_EQ(error.reason(), QStringLiteral("Der Datenträger ist voll: für die neue Datei ist nicht genug Platz frei."));
         }
-        EXPECT_FALSE(QFileInfo::exists(row.file)) << "a new file left behind";
+        if (row.existing.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(row.file)) << "a new file left behind";
+        } else {
+            EXPECT_EQ(readFile(row.file), row.existing) << "the old file changed";
+        }
+        const QStringList left =
+            QDir(disk).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden | QDir::System);
+        EXPECT_TRUE(left.isEmpty()) << left.join(QStringLiteral(", ")).toStdString();
     }
 }
 
