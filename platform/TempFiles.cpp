@@ -20,10 +20,26 @@ namespace {
 
 const QString SystemTemporaryFolder = QStringLiteral("/tmp");
 
-std::unique_ptr<QTemporaryDir> &folder()
+struct PrivateFolder {
+    std::unique_ptr<QTemporaryDir> dir;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+PrivateFolder &folder()
 {
-    static std::unique_ptr<QTemporaryDir> dir;
-    return dir;
+    static PrivateFolder made;
+    return made;
+}
+
+// Whether the folder made is still there, and is still the one made: a cleaner of the system's
+// temporary folder may remove it while the program runs, and another user may then take its name.
+bool stillThere(const PrivateFolder &made)
+{
+    struct stat info {};
+    return made.dir && made.dir->isValid()
+        && ::lstat(QFile::encodeName(made.dir->path()).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_dev == made.device && info.st_ino == made.inode;
 }
 
 // $TMPDIR when it names a folder that takes one of ours, else the system's own.
@@ -77,15 +93,24 @@ void requirePrivateFolder(const QString &path)
 
 QString temporaryFilePath(const QString &name)
 {
-    std::unique_ptr<QTemporaryDir> &dir = folder();
-    if (!dir || !dir->isValid())
-        dir = makePrivateFolder();
-    return dir->filePath(name);
+    PrivateFolder &made = folder();
+    if (!stillThere(made)) {
+        // whatever now stands under the old name is not ours to remove
+        if (made.dir)
+            made.dir->setAutoRemove(false);
+        made.dir = makePrivateFolder();
+        struct stat info {};
+        if (::lstat(QFile::encodeName(made.dir->path()).constData(), &info) == 0) {
+            made.device = info.st_dev;
+            made.inode = info.st_ino;
+        }
+    }
+    return made.dir->filePath(name);
 }
 
 void removeTemporaryFolder()
 {
-    folder().reset();
+    folder().dir.reset();
 }
 
 QString soundFilePath()

@@ -5,8 +5,8 @@
 namespace platform {
 
 // Path of a scratch file in the process's own temporary folder (owner-only, created on first
-// use in $TMPDIR or, when that is unusable, in /tmp, removed at exit), so that a user's file of
-// the same name is never touched. Throws a FileError naming the folder when none can be made.
+// use in $TMPDIR or, when that is unusable, in /tmp, made anew when it has gone, removed at exit),
+// so that a user's file of the same name is never touched. Throws a FileError naming the folder when none can be made.
 QString temporaryFilePath(const QString &name);
 
 // Removes that folder with what it holds; the next scratch file gets a new one.

@@ -10,6 +10,7 @@
 #include "platform/FileError.h"
 #include "platform/FileWriting.h"
 #include "platform/MMControl.h"
+#include "platform/TempFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -404,6 +405,24 @@ TEST_F(FileSafety, NoRefusalOrFailureCostsAFile)
          [&] {
              EXPECT_EQ(readFile(longName), exported);
              nothingLeftBeside(dir.path());
+         }},
+        {"a tone after the private temporary folder was removed",
+         [&] {
+             recorder.playedFiles.clear();
+             return toneIn(TonePath::File::PrivateTemporary)
+                 && QDir(QFileInfo(platform::soundFilePath()).path()).removeRecursively();
+         },
+         [&] { return toneIn(TonePath::File::PrivateTemporary); }, Outcome::Done,
+         [&] {
+             EXPECT_TRUE(recorder.messages.isEmpty());
+             ASSERT_EQ(recorder.playedFiles.size(), 2);
+             EXPECT_EQ(recorder.playedFiles[1].size(), 44 + 176400);
+             const QString folder = QFileInfo(platform::soundFilePath()).path();
+             struct stat made {};
+             ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &made), 0);
+             EXPECT_EQ(made.st_mode & 0777, 0700u);
+             platform::removeTemporaryFolder();
+             EXPECT_FALSE(QFileInfo::exists(folder)) << "removed at the end";
          }},
         {"an export over an old file that fails only once it is closed", [] { return true; },
          [&] {
