@@ -5,17 +5,20 @@
 #include "NestedLoops.h"
 #include "Registry.h"
 #include "ScrollBar.h"
+#include "TempFiles.h"
 #include "WavePlayer.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileIconProvider>
 #include <QMimeDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 
 namespace platform {
 
@@ -116,6 +119,11 @@ void Services::multimediaWrite(const MMControl &control, MciProperty property, c
 
 QString Services::fileDialog(const FileDialogRequest &request)
 {
+    // Qt's dialog keeps its history and last folder in the user's settings; they live in the
+    // private temporary folder instead, for this run only
+    const QString runOnly = QFileInfo(temporaryFilePath(QStringLiteral("QtProject.conf"))).path();
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, runOnly);
     NameOnlyIconProvider icons;
     QFileDialog dialog(request.owner, request.title, request.directory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -609,6 +610,67 @@ TEST_F(FileSafety, ASaveOnAFullDiskCostsNoFileAndSaysWhy)
             QDir(disk).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden | QDir::System);
         EXPECT_TRUE(left.isEmpty()) << left.join(QStringLiteral(", ")).toStdString();
     }
+}
+
+namespace {
+
+// Types `typed` into the next real file dialog and accepts it.
+void chooseInRealDialog(const QString &typed)
+{
+    QTimer::singleShot(0, [typed] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *name = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (!name)
+            return;
+        name->setText(typed);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
+} // namespace
+
+// Run again as a process of its own, whose configuration folders nothing has read yet.
+TEST_F(FileSafety, ASaveAndAnExportKeepNothingInTheConfigurationFolders)
+{
+    const char *childVariable = "VELMORA_SAVES_INTO";
+    if (const QString folder = qEnvironmentVariable(childVariable); !folder.isEmpty()) {
+        chooseInRealDialog(QStringLiteral("einst"));
+        const QString settings = ModFiles::ShowSaveDialog(QStringLiteral("Set"), folder, QString());
+        ASSERT_FALSE(settings.isEmpty());
+        demos::writeSettingsFile(settings, sixByteRecord(), "123456");
+        chooseInRealDialog(QStringLiteral("klang"));
+        const QString sound = ModFiles::ShowSaveDialog(QStringLiteral("Wave"), folder, QString());
+        ASSERT_FALSE(sound.isEmpty());
+        WaveFormat format;
+        FillStandardFormat(format);
+        ModWave::WriteWaveFile(sound, format, SampleChunks{{QByteArray(8, 'w')}}, 4);
+        return;
+    }
+    const QString home = path(QStringLiteral("home"));
+    const QString config = path(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(config));
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QString::fromLatin1(childVariable), dir.path());
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromLatin1(test->test_suite_name()),
+                                                            QString::fromLatin1(test->name()))});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
+    EXPECT_EQ(readFile(path(QStringLiteral("einst.set"))), "123456");
+    EXPECT_EQ(readFile(path(QStringLiteral("klang.wav"))).size(), 52);
+    QStringList kept;
+    for (const QString &folder : {config, home + QStringLiteral("/.config")}) {
+        QDirIterator found(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (found.hasNext())
+            kept.append(found.next());
+    }
+    EXPECT_TRUE(kept.isEmpty()) << kept.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST_F(FileSafety, TheControlHostAnswersInGermanNamingThePathGiven)
