@@ -96,4 +96,12 @@ std::int16_t textToInteger(const QString &text, const QLocale &locale)
     return std::int16_t(rounded);
 }
 
+QString notANumber(const QString &box, QString text)
+{
+    for (QChar &c : text)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    return QStringLiteral("%1 „%2“ ist keine Zahl.").arg(box, text);
+}
+
 } // namespace platform::Convert

@@ -30,6 +30,10 @@ float textToSingle(const QString &text, const QLocale &locale = QLocale());
 // Rounded to the nearest integer, ties to even ("2,5" gives 2); out of 16 bits is an error.
 std::int16_t textToInteger(const QString &text, const QLocale &locale = QLocale());
 
+// What the user reads about a box whose text is no number, the box named as in "Die
+// Grundfrequenz": "Die Grundfrequenz „1a“ ist keine Zahl.", characters that cannot be seen as "?".
+QString notANumber(const QString &box, QString text);
+
 // Rounding to the nearest integer with ties to even, as every conversion to an integer and
 // every stored sample does: the machine's default rounding mode, which nothing here changes.
 inline double roundHalfEven(double value)

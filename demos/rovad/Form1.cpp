@@ -41,6 +41,12 @@ void Form1::makeSoundFile(const QString &path)
     panel->MakeWaveFile(path);
 }
 
+QString Form1::refusal(Use use) const
+{
+    // the settings keep the frequency as text, so only a sound needs a number
+    return use == Use::Sound ? panel->refusal() : QString();
+}
+
 QByteArray Form1::settingsRecord() const
 {
     KlangSettings settings;

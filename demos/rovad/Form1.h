@@ -21,6 +21,7 @@ public:
     // DemoWindow
     platform::MMControl &multimediaControl() override;
     void makeSoundFile(const QString &path) override;
+    QString refusal(Use use) const override;
     QByteArray settingsRecord() const override;
     void applySettings(demos::SettingsReader &record) override;
 

@@ -9,6 +9,7 @@
 #include "platform/DesignControls.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
+#include "platform/Services.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -38,15 +39,6 @@ const QString Arial = QStringLiteral("Arial");
 const char *const HarmonicCaptions[15] = {"f0",    "2 f0",  "3  f0", "4  f0", "5  f0",
                                           "6  f0", " 7 f0", "8  f0", "9  f0", "10 f0",
                                           "11 f0", "12 f0", "13 f0", "14 f0", "15 f0"};
-
-// The text as the message shows it: characters that cannot be seen become "?".
-QString visible(QString text)
-{
-    for (QChar &c : text)
-        if (!c.isPrint())
-            c = QLatin1Char('?');
-    return text;
-}
 
 } // namespace
 
@@ -150,8 +142,29 @@ void KlangPanel::Command2_Click()
         playItself();
 }
 
+QString KlangPanel::refusal() const
+{
+    if (frequency())
+        return QString();
+    return platform::Convert::notANumber(QStringLiteral("Die Grundfrequenz"), Text16->text());
+}
+
+std::optional<float> KlangPanel::frequency() const
+{
+    try {
+        return platform::Convert::textToSingle(Text16->text());
+    } catch (const platform::ConversionError &) {
+        return std::nullopt;
+    }
+}
+
 void KlangPanel::playItself()
 {
+    // told as the programs tell it, before anything is touched
+    if (const QString reason = refusal(); !reason.isEmpty()) {
+        platform::services().messageBox({reason, QString(), platform::MessageIcon::Exclamation});
+        return;
+    }
     TonePath::play(MMControl1, SelfPlayTone, [this](const QString &path) { MakeWaveFile(path); });
 }
 
@@ -177,15 +190,11 @@ void KlangPanel::DrawSpectrum()
 
 void KlangPanel::MakeWaveFile(const QString &FileName)
 {
-    float frequency = 0;
-    try {
-        frequency = platform::Convert::textToSingle(Text16->text());
-    } catch (const platform::ConversionError &) {
-        throw std::invalid_argument(
-            QStringLiteral("Die Grundfrequenz „%1“ ist keine Zahl.").arg(visible(Text16->text())).toStdString());
-    }
+    const std::optional<float> f0 = frequency();
+    if (!f0)
+        throw std::invalid_argument(refusal().toStdString());
     demos::writeDemoSound(FileName, m_waveFormat, HScroll1->value(), [&](std::int32_t frameCount, SampleChunks &chunks) {
-        modKlang::SynthesizeKlang(frequency, Amplitudes, frameCount, chunks);
+        modKlang::SynthesizeKlang(*f0, Amplitudes, frameCount, chunks);
     });
 }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -51,6 +52,8 @@ public:
     // The WAV file of the current settings. Throws when the frequency text is no number, before
     // anything is written.
     void MakeWaveFile(const QString &FileName);
+    // Why no sound can be made of the current settings, in words for the user; empty when it can.
+    QString refusal() const;
 
     // How the panel plays by itself, hosted as a control: the pointer is the host's, and the
     // file lives only in the process's private folder while it plays.
@@ -81,6 +84,7 @@ private:
     void createControls();
     void connectHandlers();
     void playItself();
+    std::optional<float> frequency() const;
 
     WaveFormat m_waveFormat;
     std::function<void()> m_play;

@@ -185,7 +185,7 @@ QString frmMain::refusal(Use) const
 {
     if (firstFrequency())
         return QString();
-    return QStringLiteral("Die 1. Frequenz \"%1\" ist keine gültige Zahl.").arg(Text1->text());
+    return Convert::notANumber(QStringLiteral("Die 1. Frequenz"), Text1->text());
 }
 
 void frmMain::makeSoundFile(const QString &path)

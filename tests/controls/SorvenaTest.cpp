@@ -111,8 +111,8 @@ TEST_F(Sorvena, RovadsDecisionsHoldInTheControl)
             EXPECT_EQ(*std::min_element(values.begin(), values.end()), row.lowest);
             EXPECT_LE(*std::max_element(values.begin(), values.end()), row.highest);
         } else {
-            EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("Grundfrequenz „1a“")))
-                << services.messages[0].text.toStdString();
+            EXPECT_EQ(services.messages[0].text, QStringLiteral("Die Grundfrequenz „1a“ ist keine Zahl."));
+            EXPECT_EQ(services.messages[0].icon, platform::MessageIcon::Exclamation);
         }
         EXPECT_TRUE(services.pointerChanges.isEmpty());
         EXPECT_FALSE(QFile::exists(platform::soundFilePath()));

@@ -241,7 +241,7 @@ TEST_F(Rozurovev, PlayExportAndSaveRefuseTextThatIsNoNumber)
         services.messages.clear();
         action();
         ASSERT_EQ(services.messages.size(), 1);
-        EXPECT_TRUE(services.messages[0].text.contains("\"-\"")) << services.messages[0].text.toStdString();
+        EXPECT_EQ(services.messages[0].text, QStringLiteral("Die 1. Frequenz „-“ ist keine Zahl."));
         EXPECT_EQ(services.messages[0].icon, platform::MessageIcon::Exclamation);
         EXPECT_TRUE(services.mciWrites.isEmpty());
         EXPECT_TRUE(services.dialogs.isEmpty());
