@@ -1,5 +1,7 @@
 #include "WavePlayer.h"
 
+#include "NestedLoops.h"
+
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QCoreApplication>
@@ -335,17 +337,20 @@ void WavePlayer::playFile(const QString &path)
     // The program is blocked as on a single thread: clicks, keys, the close box and timers
     // (a held arrow's repeat among them) wait in order for the handler to return; only
     // repaints and the window system's other events get through.
-    const QEventLoop::ProcessEventsFlags blocked = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
     QElapsedTimer clock;
     clock.start();
-    while (!job->done.tryAcquire(1, FeedIntervalMs * 2)) {
-        QCoreApplication::processEvents(blocked);
-        // the sound thread answers well before this; a stuck server must not hold the program
-        if (clock.elapsed() > job->durationMs + 2 * LongestDelayMs + UnheardMs) {
-            job->abandoned = true;
-            break;
-        }
-    }
+    NestedLoops::waitHoldingInput(
+        [&] {
+            if (job->done.tryAcquire(1, FeedIntervalMs * 2))
+                return true;
+            // the sound thread answers well before this; a stuck server must not hold the program
+            if (clock.elapsed() > job->durationMs + 2 * LongestDelayMs + UnheardMs) {
+                job->abandoned = true;
+                return true;
+            }
+            return false;
+        },
+        NestedLoops::Timers::Hold);
 }
 
 } // namespace platform
