@@ -1,8 +1,8 @@
 #include "WizardPages.h"
 
+#include "platform/NestedLoops.h"
 #include "platform/WindowPlacement.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
@@ -31,8 +31,12 @@ void showModalAt(QWidget *page, QWidget *owner, std::optional<QPoint> corner)
             // once the window manager has put the owner where it stays
             QElapsedTimer waited;
             waited.start();
-            while (ownerWindow->isVisible() && !ownerWindow->windowHandle()->isExposed() && waited.elapsed() < 500)
-                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+            platform::NestedLoops::waitHoldingInput(
+                [&] {
+                    return !ownerWindow->isVisible() || ownerWindow->windowHandle()->isExposed()
+                           || waited.elapsed() >= 500;
+                },
+                platform::NestedLoops::Timers::Run);
             page->adjustSize();
             place = [centre = ownerWindow->frameGeometry().center()](QSize frame) {
                 return platform::centredOn(centre, frame);
@@ -52,6 +56,7 @@ void showModalAt(QWidget *page, QWidget *owner, std::optional<QPoint> corner)
     page->activateWindow();
     // checked only between events, so a handler that hides a page and shows it again (or
     // shows the page before it) keeps the wizard running
+    const platform::NestedLoops::Scope modal;
     QEventLoop loop;
     while (guard && guard->isVisible())
         loop.processEvents(QEventLoop::WaitForMoreEvents);

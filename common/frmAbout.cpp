@@ -2,6 +2,7 @@
 
 #include "ModBrowse.h"
 
+#include "platform/NestedLoops.h"
 #include "platform/Registry.h"
 #include "platform/Services.h"
 
@@ -175,6 +176,7 @@ QString frmAbout::ContactText()
 void frmAbout::showModal(QWidget *owner, const ProgramInfo &program)
 {
     frmAbout dialog(program, owner);
+    const platform::NestedLoops::Scope modal;
     dialog.exec();
 }
 

@@ -1,5 +1,8 @@
 #include "NestedLoops.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace platform::NestedLoops {
@@ -28,6 +31,24 @@ Scope::~Scope()
     due.swap(pending());
     for (auto &work : due)
         work();
+}
+
+void waitHoldingInput(const std::function<bool()> &finished, Timers timers)
+{
+    {
+        const Scope waiting;
+        QEventLoop::ProcessEventsFlags flags = QEventLoop::ExcludeUserInputEvents;
+        if (timers == Timers::Hold)
+            flags |= QEventLoop::X11ExcludeTimers;
+        while (!finished())
+            QCoreApplication::processEvents(flags);
+    }
+    // Qt 6.4's xcb plugin sets the input it read meanwhile aside where the event loop does not
+    // count it as pending, so the loop would sleep until some new X event came: a release made
+    // during a tone would then leave a held arrow repeating, tone after tone
+    // (integration.input_during_tone shows it)
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 unsigned long waitsBegun()

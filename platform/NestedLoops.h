@@ -15,6 +15,12 @@ public:
     Scope &operator=(const Scope &) = delete;
 };
 
+// Runs the window system's other events (repaints among them) until `finished` says so,
+// holding user input back, and timers too where asked: as a single-threaded program that is
+// busy. The held input is then handled next, in order, without waiting for further input.
+enum class Timers { Run, Hold };
+void waitHoldingInput(const std::function<bool()> &finished, Timers timers);
+
 // How many waits have begun so far: a handler that changed it has held the program.
 unsigned long waitsBegun();
 // Now when no loop runs, else once the outermost one has ended.

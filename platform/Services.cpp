@@ -101,7 +101,11 @@ MessageResult Services::messageBox(const MessageBoxRequest &request)
     const bool waiting = m_pointer == MousePointer::Hourglass;
     if (waiting)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int answer = box.exec();
+    int answer = 0;
+    {
+        const NestedLoops::Scope modal;
+        answer = box.exec();
+    }
     if (waiting)
         QGuiApplication::restoreOverrideCursor();
     switch (answer) {
@@ -146,6 +150,7 @@ QString Services::fileDialog(const FileDialogRequest &request)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    const NestedLoops::Scope modal;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

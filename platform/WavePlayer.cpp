@@ -1,5 +1,7 @@
 #include "WavePlayer.h"
 
+#include "NestedLoops.h"
+
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QCoreApplication>
@@ -75,14 +77,22 @@ bool WavePlayer::parse(const QByteArray &file, Pcm &out)
 
 namespace {
 
+// Written by the caller before it is posted, then only by the sound thread, except the two
+// flags that both read.
 struct Job {
     QByteArray data;
     QAudioFormat format;
-    QAudioDevice device;
     qint64 durationMs = 0;
-    std::atomic<bool> abandoned{false};
+    std::atomic<bool> started{false};    // the sound thread found the output and feeds it
+    std::atomic<bool> abandoned{false};  // the caller stopped waiting
     QSemaphore done;
 };
+
+// What "nothing" sounds like: unsigned 8-bit samples are silent at their middle.
+QByteArray silence(const QAudioFormat &format, qsizetype bytes)
+{
+    return QByteArray(bytes, format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0));
+}
 
 // Lives on the sound thread for the life of the process. One stream stays open from tone to
 // tone: a new one stalls for about a second and a half after its first buffer, closing one
@@ -93,15 +103,18 @@ public:
     void play(const std::shared_ptr<Job> &job)
     {
         finish();
-        if (!openFor(job->device, job->format)) {
+        // asking the server for its output may take as long as the server likes: here, not on
+        // the program's thread
+        if (job->abandoned || !openFor(QMediaDevices::defaultAudioOutput(), job->format)) {
             job->done.release();
             return;
         }
+        job->started = true;
         // the stream starts again after running dry only once it holds a full buffer: a shorter
         // sound is made up to one with silence
         const qsizetype short_ = m_sink->bufferSize() - job->data.size();
         if (short_ > 0)
-            job->data.append(QByteArray(short_ - short_ % m_format.bytesPerFrame(), '\0'));
+            job->data.append(silence(m_format, short_ - short_ % m_format.bytesPerFrame()));
         m_job = job;
         m_written = 0;
         m_sawActive = false;
@@ -111,10 +124,10 @@ public:
         feed();
     }
 
-    void open(const QAudioDevice &device, const QAudioFormat &format)
+    void open(const QAudioFormat &format)
     {
         if (!m_job)
-            openFor(device, format);
+            openFor(QMediaDevices::defaultAudioOutput(), format);
     }
 
     void close()
@@ -136,6 +149,8 @@ public:
 private:
     bool openFor(const QAudioDevice &device, const QAudioFormat &format)
     {
+        if (device.isNull())
+            return false;
         const bool usable = m_sink && m_io && m_sink->state() != QAudio::StoppedState && m_format == format
                             && m_deviceId == device.id();
         if (usable)
@@ -167,7 +182,7 @@ private:
     {
         const qint64 now = m_opened.elapsed();
         const qint64 room = qMin<qint64>(m_sink->bytesFree(), m_format.bytesForDuration(FeedIntervalMs * 4000));
-        if (room > 0 && m_io->write(QByteArray(room, '\0')) > 0) {
+        if (room > 0 && m_io->write(silence(m_format, room - room % m_format.bytesPerFrame())) > 0) {
             const bool resumed = now - m_lastAccepted > StalledMs / 2;
             m_lastAccepted = now;
             // past the gap, or long enough without one
@@ -300,11 +315,8 @@ QAudioFormat toneFormat()
 
 void WavePlayer::prepare()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
     Output *output = SoundThread::instance().output();
-    QMetaObject::invokeMethod(output, [output, device] { output->open(device, toneFormat()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(output, [output] { output->open(toneFormat()); }, Qt::QueuedConnection);
 }
 
 void WavePlayer::playFile(const QString &path)
@@ -320,32 +332,37 @@ void WavePlayer::playFile(const QString &path)
     if (!parse(bytes, pcm) || pcm.data.isEmpty())
         return;
 
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-
     auto job = std::make_shared<Job>();
     job->durationMs = pcm.format.durationForBytes(pcm.data.size()) / 1000;
     job->data = std::move(pcm.data);
     job->format = pcm.format;
-    job->device = device;
     Output *output = SoundThread::instance().output();
     QMetaObject::invokeMethod(output, [output, job] { output->play(job); }, Qt::QueuedConnection);
 
     // The program is blocked as on a single thread: clicks, keys, the close box and timers
     // (a held arrow's repeat among them) wait in order for the handler to return; only
     // repaints and the window system's other events get through.
-    const QEventLoop::ProcessEventsFlags blocked = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
     QElapsedTimer clock;
     clock.start();
-    while (!job->done.tryAcquire(1, FeedIntervalMs * 2)) {
-        QCoreApplication::processEvents(blocked);
-        // the sound thread answers well before this; a stuck server must not hold the program
-        if (clock.elapsed() > job->durationMs + 2 * LongestDelayMs + UnheardMs) {
-            job->abandoned = true;
-            break;
-        }
-    }
+    qint64 startedAt = -1;
+    NestedLoops::waitHoldingInput(
+        [&] {
+            if (job->done.tryAcquire(1, FeedIntervalMs * 2))
+                return true;
+            // the sound thread answers well before these; a server that does not answer, or a
+            // stream that never takes the sound, must not hold the program. The sound's own time
+            // counts from when its stream runs, so that a warming stream does not cut it.
+            if (startedAt < 0 && job->started)
+                startedAt = clock.elapsed();
+            const bool unanswered = startedAt < 0 && clock.elapsed() > LongestDelayMs;
+            const bool unheard = startedAt >= 0 && clock.elapsed() - startedAt > job->durationMs + 2 * LongestDelayMs + UnheardMs;
+            if (unanswered || unheard) {
+                job->abandoned = true;
+                return true;
+            }
+            return false;
+        },
+        NestedLoops::Timers::Hold);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "WindowPlacement.h"
 
-#include <QCoreApplication>
+#include "NestedLoops.h"
+
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QRect>
@@ -18,9 +19,12 @@ void showFramed(QWidget &window, const std::function<QPoint(QSize frame)> &topLe
     const QPointer<QWidget> guard(&window);
     QElapsedTimer waited;
     waited.start();
-    while (guard && guard->isVisible() && guard->windowHandle() && !guard->windowHandle()->isExposed()
-           && waited.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    NestedLoops::waitHoldingInput(
+        [&] {
+            return !guard || !guard->isVisible() || !guard->windowHandle() || guard->windowHandle()->isExposed()
+                   || waited.elapsed() >= 500;
+        },
+        NestedLoops::Timers::Run);
     // a top-level window's pos() is its frame's corner once the frame is known
     if (guard && guard->isVisible())
         guard->move(topLeft(guard->frameGeometry().size()));

@@ -3,6 +3,7 @@
 #include "ClassStore.h"
 #include "platform/NestedLoops.h"
 #include "platform/Twips.h"
+#include "platform/WavePlayer.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -212,7 +213,10 @@ public:
         }
         if (!panel)
             return E_FAIL;
-        ++g_panels;
+        // a host has no start of its own to open the output at: the first panel does, so that
+        // its first tone does not wait for a new stream
+        if (g_panels++ == 0)
+            platform::WavePlayer::prepare();
         QObject::connect(panel, &QObject::destroyed, [] { --g_panels; });
         auto *instance = new (std::nothrow) Instance(m_control.description, panel);
         if (!instance) {

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+
 #include <cmath>
 
 using namespace testing_support;
@@ -23,9 +25,9 @@ namespace {
 
 // A real X server, input through it (xdotool), and the program asked what it shows through
 // the driver plugin: what a student does while a tone plays must wait for the tone, in order.
-class Zezevav {
+class Program {
 public:
-    bool start(const QString &tmp)
+    bool start(const QString &tmp, const QStringList &command = {QStringLiteral(VELMORA_ZEZEVAV)})
     {
         m_display = m_x.display();
         if (m_display.isEmpty())
@@ -36,13 +38,14 @@ public:
         env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(VELMORA_TEST_PLUGINS));
         env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("velmoradriver"));
         env.insert(QStringLiteral("TMPDIR"), tmp);
-        m_program.setProcessEnvironment(env);
         m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_program.start(QStringLiteral(VELMORA_ZEZEVAV), {});
+        env.insert(QStringLiteral("VELMORA_CLASS_STORE"), tmp + QStringLiteral("/Classes.ini"));
+        m_program.setProcessEnvironment(env);
+        m_program.start(command.constFirst(), command.mid(1));
         return m_program.waitForStarted(10000);
     }
 
-    ~Zezevav()
+    ~Program()
     {
         m_program.kill();
         m_program.waitForFinished(3000);
@@ -112,6 +115,40 @@ public:
              QStringLiteral("1")});
     }
 
+    // pressed, held as a hand holds a click, released, while the pointer stays where it is
+    void press(QPoint at)
+    {
+        xdo({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()), QStringLiteral("mousedown"),
+             QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.09"), QStringLiteral("mouseup"),
+             QStringLiteral("1")});
+    }
+
+    // what a window manager sends when the close box is clicked
+    bool closeBox(const QString &title)
+    {
+        QProcess search;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_display);
+        search.setProcessEnvironment(env);
+        search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                 QStringLiteral("--name"), QStringLiteral("^%1$").arg(title)});
+        search.waitForFinished(5000);
+        const Window window = search.readAllStandardOutput().trimmed().split('\n').value(0).toULong();
+        Display *display = window ? XOpenDisplay(m_display.toLatin1().constData()) : nullptr;
+        if (!display)
+            return false;
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        const bool sent = XSendEvent(display, window, False, NoEventMask, &event) != 0;
+        XCloseDisplay(display);
+        return sent;
+    }
+
     QProcess &process() { return m_program; }
 
 private:
@@ -149,6 +186,27 @@ std::vector<int> tonePeaks(const QByteArray &raw)
     return runs;
 }
 
+// the arrow that raises a horizontal bar's value
+QPoint rightArrow(const QRect &bar)
+{
+    return QPoint(bar.right() - std::min(bar.width(), bar.height()) / 3, bar.center().y());
+}
+
+// Seconds in which something was heard, in 20 ms blocks: tones that follow each other at once
+// add up, whatever their levels.
+double soundingSeconds(const QByteArray &raw)
+{
+    const std::vector<std::int16_t> s = samples(raw);
+    int loud = 0;
+    for (std::size_t at = 0; at + 2 * 882 <= s.size(); at += 2 * 882) {
+        int p = 0;
+        for (std::size_t j = at; j < at + 2 * 882; ++j)
+            p = std::max(p, std::abs(int(s[j])));
+        loud += p > 50;
+    }
+    return loud * 0.02;
+}
+
 QString toneFolder(const QString &tmp)
 {
     const QStringList folders = QDir(tmp).entryList({QStringLiteral("velmora-*")}, QDir::Dirs);
@@ -167,7 +225,7 @@ TEST(InputDuringTone, WaitsForTheToneInOrderAndOneFailureGivesOneMessage)
         GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/deps installs them)";
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    Zezevav program;
+    Program program;
     ASSERT_TRUE(program.start(tmp.path()));
 
     // the wizard: "Weiter ->" while the test tone plays opens the next page after the tone
@@ -270,3 +328,140 @@ TEST(InputDuringTone, WaitsForTheToneInOrderAndOneFailureGivesOneMessage)
     EXPECT_TRUE(ended) << "still open: " << program.ask(QStringLiteral("state"), 2000).toStdString();
     EXPECT_EQ(program.process().exitCode(), 0);
 }
+
+namespace {
+
+// One gesture at a person's pace, then nothing at all, not even a question to the program,
+// until the sink has heard what followed: held input must be handled as the tone ends, by
+// itself, and not wait for the next input to wake the program.
+struct Gesture {
+    const char *name;
+    QStringList command;
+    // before the gesture: real clicks ("click NAME") and the driver's own commands, each
+    // answered, then a settle
+    QStringList setup;
+    QString target;
+    QPoint (*aim)(const QRect &);
+    int presses;           // 300 ms apart, all but the first during the tone
+    QString closeTitle = {};  // the close box of this window 300 ms after the last press
+    double toneSeconds;
+    int tones;             // heard in all
+};
+
+void PrintTo(const Gesture &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+QPoint centre(const QRect &r)
+{
+    return r.center();
+}
+
+class OneGesture : public ::testing::TestWithParam<Gesture> {};
+
+TEST_P(OneGesture, IsHandledAsTheToneEndsWithNoFurtherInput)
+{
+    const Gesture &row = GetParam();
+    const QString sink = qEnvironmentVariable("VELMORA_TEST_SINK");
+    if (sink.isEmpty())
+        GTEST_SKIP() << "no sound server was provided for this run (scripts/test provides one)";
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/deps installs them)";
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    Program program;
+    ASSERT_TRUE(program.start(tmp.path(), row.command));
+    for (const QString &step : row.setup) {
+        program.settle();
+        if (step.startsWith(QStringLiteral("click "))) {
+            const QRect r = program.rect(step.mid(6));
+            ASSERT_TRUE(r.isValid()) << qPrintable(step);
+            program.clickAt(r.center());
+        } else {
+            ASSERT_FALSE(program.ask(step).endsWith(QStringLiteral(" none"))) << qPrintable(step);
+        }
+    }
+    program.settle();
+    const QRect target = program.rect(row.target);
+    ASSERT_TRUE(target.isValid()) << qPrintable(row.target);
+    const QPoint at = row.aim(target);
+    program.xdo({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    program.settle();
+
+    MonitorRecording recording(sink);
+    ASSERT_TRUE(recording.started());
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < row.presses; ++i) {
+        if (i > 0)
+            QThread::msleep(300);
+        program.press(at);
+    }
+    if (!row.closeTitle.isEmpty()) {
+        QThread::msleep(300);
+        ASSERT_TRUE(program.closeBox(row.closeTitle));
+        // the tone the presses started, and a little more
+        const bool ended = program.process().waitForFinished(int(row.toneSeconds * 1000) + 3000);
+        EXPECT_TRUE(ended) << "the close box during a tone left the program running";
+        if (ended) {
+            EXPECT_LT(clock.elapsed(), row.toneSeconds * 1000 + 300 + 300) << "ms from the press to the end";
+            EXPECT_EQ(program.process().exitCode(), 0);
+        }
+    } else {
+        // long enough for the expected tones, and for a bar running away to show it
+        QThread::msleep(int(row.toneSeconds * 1000 * row.tones) + 2500);
+    }
+    const double heard = soundingSeconds(recording.stop());
+    EXPECT_NEAR(heard / row.toneSeconds, row.tones, 0.3) << "seconds heard: " << heard;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, OneGesture,
+    ::testing::Values(
+        Gesture{.name = "ZezevavLevelBarArrow",
+                .command = {QStringLiteral(VELMORA_ZEZEVAV)},
+                .setup = {QStringLiteral("click Weiter ->"), QStringLiteral("click Weiter ->"),
+                          QStringLiteral("click Ok"), QStringLiteral("click Test starten")},
+                .target = QStringLiteral("rVScroll1"),
+                .aim = upArrow,
+                .presses = 1,
+                .toneSeconds = 0.5,
+                .tones = 1},
+        Gesture{.name = "DirazTwoClicksDuringATone",
+                .command = {QStringLiteral(VELMORA_DIRAZ)},
+                .setup = {QStringLiteral("set Sinusschwingung/QScrollBar/3 1")},
+                .target = QStringLiteral("Wiedergabe"),
+                .aim = centre,
+                .presses = 3,
+                .toneSeconds = 2,
+                .tones = 3},
+        Gesture{.name = "DirazCloseBoxDuringATone",
+                .command = {QStringLiteral(VELMORA_DIRAZ)},
+                .setup = {QStringLiteral("set Sinusschwingung/QScrollBar/3 1")},
+                .target = QStringLiteral("Wiedergabe"),
+                .aim = centre,
+                .presses = 1,
+                .closeTitle = QStringLiteral("Sinusschwingung"),
+                .toneSeconds = 2,
+                .tones = 1},
+        Gesture{.name = "VarnikSecondLevelPageArrow",
+                .command = {QStringLiteral(VELMORA_VARNIK)},
+                .setup = {QStringLiteral("menu Voreinstellungen..."), QStringLiteral("click Weiter ->")},
+                .target = QStringLiteral("Voreinstellungen - Feinabstimmung/QScrollBar/1"),
+                .aim = rightArrow,
+                .presses = 1,
+                .toneSeconds = 0.5,
+                .tones = 1},
+        Gesture{.name = "TavoniBarInTheControlHost",
+                .command = {QStringLiteral(VELMORA_CONTROLHOST), QStringLiteral(VELMORA_TAVONI)},
+                .setup = {QStringLiteral("click Test starten")},
+                .target = QStringLiteral("rVScroll1"),
+                .aim = upArrow,
+                .presses = 1,
+                .toneSeconds = 0.5,
+                .tones = 1}),
+    [](const ::testing::TestParamInfo<Gesture> &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGenericPlugin>
 #include <QMessageBox>
@@ -51,6 +52,19 @@ protected:
 private:
     static QWidget *widget(const QString &name)
     {
+        // "WINDOW TITLE/Class/N": the Nth shown widget of that class in that window, for
+        // controls that carry no name of their own
+        if (const QStringList path = name.split(u'/'); path.size() == 3) {
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (!top->isVisible() || top->windowTitle() != path[0])
+                    continue;
+                int n = path[2].toInt();
+                for (QWidget *w : top->findChildren<QWidget *>())
+                    if (w->inherits(path[1].toLatin1().constData()) && w->isVisible() && --n == 0)
+                        return w;
+            }
+            return nullptr;
+        }
         QWidget *byText = nullptr;
         for (QWidget *w : QApplication::allWidgets()) {
             if (w->objectName() == name)
@@ -59,6 +73,13 @@ private:
                 byText = b;
         }
         return byText;
+    }
+
+    static QScrollBar *scrollBar(const QString &name)
+    {
+        QWidget *w = widget(name);
+        auto *bar = qobject_cast<QScrollBar *>(w);
+        return bar || !w ? bar : w->findChild<QScrollBar *>();
     }
 
     static void say(const QString &text)
@@ -86,8 +107,7 @@ private:
             const QPoint at = w->mapToGlobal(QPoint(0, 0));
             say(QStringLiteral("rect %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(w->width()).arg(w->height()));
         } else if (verb == u"value") {
-            QWidget *w = widget(rest);
-            auto *bar = w ? w->findChild<QScrollBar *>() : nullptr;
+            QScrollBar *bar = scrollBar(rest);
             say(bar ? QStringLiteral("value %1").arg(bar->value()) : QStringLiteral("value none"));
         } else if (verb == u"state") {
             QStringList windows;
@@ -101,11 +121,26 @@ private:
                     .arg(windows.join(u'|')));
         } else if (verb == u"step") {
             // a keyboard step of the bar: answered once its handler has returned
-            QWidget *w = widget(rest.section(u' ', 0, 0));
-            if (auto *bar = w ? w->findChild<QScrollBar *>() : nullptr)
+            if (QScrollBar *bar = scrollBar(rest.section(u' ', 0, 0)))
                 bar->triggerAction(command.endsWith(QLatin1String(" page")) ? QAbstractSlider::SliderPageStepSub
                                                                             : QAbstractSlider::SliderSingleStepSub);
             say(QStringLiteral("stepped"));
+        } else if (verb == u"set") {
+            // "set NAME VALUE": a bar's value, as a program's own assignment would set it
+            QScrollBar *bar = scrollBar(rest.section(u' ', 0, -2));
+            if (bar)
+                bar->setValue(rest.section(u' ', -1).toInt());
+            say(bar ? QStringLiteral("set") : QStringLiteral("set none"));
+        } else if (verb == u"menu") {
+            // posted: a command that opens a modal page would not return before the page closes
+            QAction *found = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                for (QAction *a : w->findChildren<QAction *>())
+                    if (QString(a->text()).remove(u'&') == rest)
+                        found = a;
+            if (found)
+                QTimer::singleShot(0, found, &QAction::trigger);
+            say(found ? QStringLiteral("menu") : QStringLiteral("menu none"));
         } else if (verb == u"click") {
             if (auto *b = qobject_cast<QAbstractButton *>(widget(rest)))
                 b->click();
