@@ -15,6 +15,7 @@ QString fileToWrite(const QString &path);
 // is not to be followed, the link itself, which the rename then replaces.
 QString namedFile(const QString &path);
 
+// Why a name cannot be written or read as a file, in the user's words.
 QString folderReason();
 QString notAFileReason();
 
