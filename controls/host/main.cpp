@@ -11,6 +11,9 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 QTextStream &err()
@@ -126,15 +129,27 @@ int site(const QString &name)
     return code;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run()
 {
-    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && (args[0] == QLatin1String("--register") || args[0] == QLatin1String("--unregister")))
         return registration(args[1], args[0] == QLatin1String("--register"));
     if (args.size() == 1 && !args[0].startsWith(QLatin1String("--")))
         return site(args[0]);
     return fail(QStringLiteral("Aufruf: controlhost --register LIB | --unregister LIB | NAME"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        code = run();
+    }
+    // Qt Multimedia 6.4 tears its sound server connection down at exit while the server may still
+    // be answering, and then aborts in pa_pdispatch_run: the system frees it with the process
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
