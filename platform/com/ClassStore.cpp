@@ -1,6 +1,7 @@
 #include "ClassStore.h"
 
 #include "platform/FileChecks.h"
+#include "platform/LastingText.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,8 +119,9 @@ HResult registerClass(const ControlDescription &description, const QString &libr
     if (libraryPath.isEmpty() || !QDir().mkpath(QFileInfo(path()).absolutePath()))
         return SELFREG_E_CLASS;
     return rewrite([&](QSettings &store) {
+        // QSettings keeps what it wrote in a cache of the process
         for (const auto &[key, value] : entries(description, libraryPath))
-            store.setValue(key, value);
+            store.setValue(key, platform::lastingCopy(value.toString()));
     });
 }
 

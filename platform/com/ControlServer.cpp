@@ -1,6 +1,7 @@
 #include "ControlServer.h"
 
 #include "ClassStore.h"
+#include "platform/LastingText.h"
 #include "platform/NestedLoops.h"
 #include "platform/Twips.h"
 
@@ -20,6 +21,17 @@ int g_instances = 0;
 int g_classRefs = 0;
 int g_locks = 0;
 int g_panels = 0;
+
+// Qt's one tooltip window outlives the panel when a host's tip was showing first, and would
+// keep the library's literal after the library is gone.
+void ownToolTips(QWidget &panel)
+{
+    QList<QWidget *> widgets = panel.findChildren<QWidget *>();
+    widgets.append(&panel);
+    for (QWidget *widget : widgets)
+        if (!widget->toolTip().isEmpty())
+            widget->setToolTip(platform::lastingCopy(widget->toolTip()));
+}
 
 // Answers every call of the empty default interface with "no such member".
 template <class Owner>
@@ -212,6 +224,7 @@ public:
         }
         if (!panel)
             return E_FAIL;
+        ownToolTips(*panel);
         ++g_panels;
         QObject::connect(panel, &QObject::destroyed, [] { --g_panels; });
         auto *instance = new (std::nothrow) Instance(m_control.description, panel);

@@ -5,17 +5,24 @@
 #include "platform/com/ControlDescription.h"
 #include "platform/com/ControlLibrary.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <dlfcn.h>
+#include <link.h>
 #include <ostream>
+#include <sys/mman.h>
 #include <gtest/gtest.h>
 
 using namespace com;
@@ -89,6 +96,54 @@ QStringList exportedFunctions(const char *module)
             exported << line.section(QLatin1Char(' '), 2);
     exported.sort();
     return exported;
+}
+
+// The pages a loaded library occupies.
+struct Image {
+    std::uintptr_t start = 0;
+    std::size_t size = 0;
+};
+
+Image imageOf(const char *module)
+{
+    void *handle = dlopen(module, RTLD_NOW | RTLD_NOLOAD);
+    if (!handle)
+        return {};
+    link_map *map = nullptr;
+    dlinfo(handle, RTLD_DI_LINKMAP, &map);
+    struct Search {
+        ElfW(Addr) base;
+        Image image;
+    } search{map->l_addr, {}};
+    dl_iterate_phdr(
+        [](dl_phdr_info *info, size_t, void *data) {
+            auto *s = static_cast<Search *>(data);
+            if (info->dlpi_addr != s->base)
+                return 0;
+            std::uintptr_t low = UINTPTR_MAX, high = 0;
+            for (int i = 0; i < info->dlpi_phnum; ++i)
+                if (info->dlpi_phdr[i].p_type == PT_LOAD) {
+                    low = std::min<std::uintptr_t>(low, info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
+                    high = std::max<std::uintptr_t>(high, info->dlpi_addr + info->dlpi_phdr[i].p_vaddr
+                                                              + info->dlpi_phdr[i].p_memsz);
+                }
+            const std::uintptr_t page = sysconf(_SC_PAGESIZE);
+            low &= ~(page - 1);
+            s->image = {low, (high - low + page - 1) & ~(page - 1)};
+            return 1;
+        },
+        &search);
+    dlclose(handle);
+    return search.image;
+}
+
+// Keeps the pages of an unloaded library taken, without access: whatever the process still
+// holds of the library faults at once, rather than reading the next library loaded there.
+bool fenceOff(Image image)
+{
+    return mmap(reinterpret_cast<void *>(image.start), image.size, PROT_NONE,
+                MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0)
+        == reinterpret_cast<void *>(image.start);
 }
 
 class Module : public ::testing::TestWithParam<Library> {};
@@ -188,6 +243,56 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
         EXPECT_EQ(again.unregisterServer(), S_OK);
         EXPECT_EQ(libraryForClass(QString::fromLatin1(row.progId), clsid), QString());
         again.unload();
+    }
+}
+
+TEST_P(Module, LoadedAgainAndAgainInOneHostLeavesNothingBehindInTheOldImage)
+{
+    const Library &row = GetParam();
+    Guid clsid;
+    ASSERT_TRUE(fromText(QString::fromLatin1(row.identity).section(QLatin1Char(' '), 3, 3), clsid));
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(testing::Message() << "load " << round + 1);
+        ControlLibrary library(QString::fromLatin1(row.module));
+        ASSERT_TRUE(library.load()) << library.errorString().toStdString();
+        const Image image = imageOf(row.module);
+        ASSERT_GT(image.size, 0u);
+        IControlSite *site = nullptr;
+        ASSERT_EQ(library.createControl(clsid, &site), S_OK);
+        std::string copied;
+        {
+            QWidget host;
+            ASSERT_EQ(site->SetContainer(&host), S_OK);
+            host.show();
+            QWidget *panel = nullptr;
+            site->GetPanel(&panel);
+            ASSERT_NE(panel, nullptr);
+            // the host's own tip shows first, so Qt keeps that tip window for the panel's tip
+            QToolTip::showText(host.mapToGlobal(QPoint()), QStringLiteral("Gastgeber"));
+            const QList<QWidget *> widgets = panel->findChildren<QWidget *>();
+            const auto tipped = std::find_if(widgets.begin(), widgets.end(),
+                                             [](QWidget *w) { return !w->toolTip().isEmpty(); });
+            ASSERT_NE(tipped, widgets.end());
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), (*tipped)->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(*tipped, &help);
+            ASSERT_EQ(QToolTip::text(), (*tipped)->toolTip());
+            if (auto *box = panel->findChild<QLineEdit *>()) {
+                box->selectAll();
+                box->copy();
+                copied = box->text().toStdString();
+            }
+            site->SetContainer(nullptr);
+        }
+        site->Release();
+        ASSERT_TRUE(library.unload());
+        ASSERT_TRUE(fenceOff(image)) << "the old image is still mapped";
+        // what the tip window and the clipboard took from the panel is read again
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                window->grab();
+        if (!copied.empty()) {
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+        }
     }
 }
 
