@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -23,6 +25,7 @@
 #include <link.h>
 #include <ostream>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 using namespace com;
@@ -292,6 +295,84 @@ TEST_P(Module, LoadedAgainAndAgainInOneHostLeavesNothingBehindInTheOldImage)
                 window->grab();
         if (!copied.empty()) {
             EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+        }
+    }
+}
+
+// Four hosts register the four libraries at the same moment; what the store's path names decides
+// whether all four classes land in it, or each is refused at once and the path stays as it was.
+TEST(ClassStore, FourRegistrationsAtOnceKeepAllOrRefuseWithoutWaiting)
+{
+    enum class Kind { NewFile, LinkToFile, Fifo, LinkToItself };
+    const struct {
+        const char *name;
+        Kind kind;
+        bool accepted;
+    } rows[] = {
+        {"a new store", Kind::NewFile, true},
+        {"a link to a store, which stays a link", Kind::LinkToFile, true},
+        {"a FIFO", Kind::Fifo, false},
+        {"a link to itself", Kind::LinkToItself, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("Classes.ini"));
+        const QString target = dir.filePath(QStringLiteral("Ziel.ini"));
+        switch (row.kind) {
+        case Kind::NewFile:
+            break;
+        case Kind::LinkToFile:
+            ASSERT_TRUE(QFile(target).open(QIODevice::WriteOnly));
+            ASSERT_TRUE(QFile::link(target, store));
+            break;
+        case Kind::Fifo:
+            ASSERT_EQ(mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+            break;
+        case Kind::LinkToItself:
+            ASSERT_TRUE(QFile::link(store, store));
+            break;
+        }
+        const auto entries = [&] { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden); };
+        QStringList expected = entries() << QStringLiteral("Classes.ini");
+        expected.removeDuplicates();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VELMORA_CLASS_STORE"), store);
+        std::vector<std::unique_ptr<QProcess>> hosts;
+        for (const Library &library : Libraries) {
+            hosts.push_back(std::make_unique<QProcess>());
+            hosts.back()->setProcessEnvironment(environment);
+            hosts.back()->start(QStringLiteral(VELMORA_CONTROLHOST),
+                                {QStringLiteral("--register"), QString::fromLatin1(library.module)});
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const QDeadlineTimer deadline(20000);
+        for (auto &host : hosts) {
+            if (!host->waitForFinished(int(deadline.remainingTime()))) {
+                ADD_FAILURE() << "a registration hangs";
+                continue;
+            }
+            const QString said = QString::fromUtf8(host->readAllStandardOutput() + host->readAllStandardError());
+            EXPECT_EQ(host->exitCode(), row.accepted ? 0 : 1) << said.toStdString();
+            EXPECT_TRUE(said.contains(row.accepted ? QStringLiteral("ist registriert.")
+                                                   : QStringLiteral("Die Klassenablage „%1“ ist keine gewöhnliche "
+                                                                    "Datei")
+                                                         .arg(store)))
+                << said.toStdString();
+        }
+        if (!row.accepted) {
+            EXPECT_LT(clock.elapsed(), 1000) << "refused only after waiting";
+        }
+
+        EXPECT_EQ(entries(), expected) << "nothing beside the store is left behind";
+        const QFileInfo info(store);
+        EXPECT_EQ(info.isSymLink(), row.kind == Kind::LinkToFile || row.kind == Kind::LinkToItself);
+        if (row.accepted) {
+            QSettings registered(row.kind == Kind::LinkToFile ? target : store, QSettings::IniFormat);
+            registered.beginGroup(QStringLiteral("HKEY_CLASSES_ROOT/CLSID"));
+            EXPECT_EQ(registered.childGroups().size(), 4) << "a registration lost another";
         }
     }
 }
