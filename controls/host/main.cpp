@@ -70,8 +70,12 @@ int registration(const QString &path, bool add, bool quiet = false)
         QString text = QStringLiteral("Die Bibliothek „%1“ konnte nicht %2 werden (Fehler %3).")
                            .arg(path, done, hresultText(result));
         if (result == com::SELFREG_E_CLASS)
-            text += QStringLiteral(" Die Klassenablage „%1“ ist nicht lesbar oder nicht beschreibbar; sie bleibt, "
-                                   "wie sie war.")
+            text += QStringLiteral(" Die Klassenablage „%1“ ist keine gewöhnliche Datei, nicht lesbar oder nicht "
+                                   "beschreibbar; sie bleibt, wie sie war.")
+                        .arg(com::ClassStore::path());
+        if (result == com::STG_E_LOCKVIOLATION)
+            text += QStringLiteral(" Die Klassenablage „%1“ ist von einem anderen Vorgang belegt; sie bleibt, wie sie "
+                                   "war.")
                         .arg(com::ClassStore::path());
         return fail(text);
     }
