@@ -1,5 +1,6 @@
 #include "DesignControls.h"
 
+#include "LastingText.h"
 #include "PictureBox.h"
 #include "ScrollBar.h"
 #include "Twips.h"
@@ -61,7 +62,7 @@ void useFont(QWidget &widget, double points, bool bold, const QString &family)
 {
     QFont font = widget.font();
     if (!family.isEmpty())
-        font.setFamily(family);
+        font.setFamily(lastingCopy(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     widget.setFont(font);

@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include "LastingText.h"
+
 #include <QScopedValueRollback>
 #include <QValidator>
 
@@ -43,7 +45,9 @@ void TextBox::setText(const QString &text)
         return;
     const int cursor = cursorPosition();
     m_assigning = true;
-    QLineEdit::setText(text);
+    // a selection goes to the process's clipboard as it is; a control library's literal there
+    // would outlive the library
+    QLineEdit::setText(lastingCopy(text));
     m_assigning = false;
     // a long value shows its leading digits, as the student reads it; a handler that rewrites
     // the box while the user types leaves the cursor where the user had it

@@ -11,6 +11,9 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 QTextStream &err()
@@ -67,8 +70,12 @@ int registration(const QString &path, bool add, bool quiet = false)
         QString text = QStringLiteral("Die Bibliothek „%1“ konnte nicht %2 werden (Fehler %3).")
                            .arg(path, done, hresultText(result));
         if (result == com::SELFREG_E_CLASS)
-            text += QStringLiteral(" Die Klassenablage „%1“ ist nicht lesbar oder nicht beschreibbar; sie bleibt, "
-                                   "wie sie war.")
+            text += QStringLiteral(" Die Klassenablage „%1“ ist keine gewöhnliche Datei, nicht lesbar oder nicht "
+                                   "beschreibbar; sie bleibt, wie sie war.")
+                        .arg(com::ClassStore::path());
+        if (result == com::STG_E_LOCKVIOLATION)
+            text += QStringLiteral(" Die Klassenablage „%1“ ist von einem anderen Vorgang belegt; sie bleibt, wie sie "
+                                   "war.")
                         .arg(com::ClassStore::path());
         return fail(text);
     }
@@ -126,15 +133,27 @@ int site(const QString &name)
     return code;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run()
 {
-    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && (args[0] == QLatin1String("--register") || args[0] == QLatin1String("--unregister")))
         return registration(args[1], args[0] == QLatin1String("--register"));
     if (args.size() == 1 && !args[0].startsWith(QLatin1String("--")))
         return site(args[0]);
     return fail(QStringLiteral("Aufruf: controlhost --register LIB | --unregister LIB | NAME"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        code = run();
+    }
+    // Qt Multimedia 6.4 tears its sound server connection down at exit while the server may still
+    // be answering, and then aborts in pa_pdispatch_run: the system frees it with the process
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

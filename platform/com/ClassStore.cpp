@@ -1,16 +1,23 @@
 #include "ClassStore.h"
 
 #include "platform/FileChecks.h"
+#include "platform/LastingText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <functional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace com::ClassStore {
 
@@ -29,43 +36,106 @@ QString typeLibKey(const ControlDescription &d)
     return Root + QStringLiteral("TypeLib/") + toText(d.libid);
 }
 
-// Changes the store all or nothing. QSettings reads lazily and writes back whatever it made of
-// a broken file, so it is read in full first, and the change is made on a copy that replaces
-// the store only once written.
-HResult rewrite(const std::function<void(QSettings &)> &change)
+// How long a registration waits for another one to finish with the store.
+constexpr int LockWaitMs = 5000;
+
+// Whether `file` can serve as the store: absent, or a regular file at the end of its links.
+// Anything else is refused before it is opened, as opening a FIFO would wait for a writer.
+bool usable(const QString &file, bool &exists)
 {
-    // a store that is a link stays one
-    const QString file = platform::namedFile(path());
-    const QFileInfo info(file);
-    QByteArray before;
-    if (info.exists()) {
-        QFile old(file);
-        if (!old.open(QIODevice::ReadOnly))
-            return SELFREG_E_CLASS;
-        before = old.readAll();
-        if (old.error() != QFileDevice::NoError)
-            return SELFREG_E_CLASS;
+    struct stat info {};
+    exists = ::stat(QFile::encodeName(file).constData(), &info) == 0;
+    return exists ? S_ISREG(info.st_mode) : errno == ENOENT;
+}
+
+bool readStore(const QString &file, QByteArray &bytes)
+{
+    // without blocking, should a FIFO have taken the file's place since it was looked at
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
     }
-    QTemporaryFile copy(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(before) != before.size() || !copy.flush())
-        return SELFREG_E_CLASS;
-    copy.close();
-    if (info.exists())
-        copy.setPermissions(info.permissions());
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return false;
+    bytes = in.readAll();
+    return in.error() == QFileDevice::NoError;
+}
+
+// The store's content after `change`. QSettings reads lazily and writes back whatever it made of
+// a broken file, so it reads a scratch copy in full before changing it.
+bool changed(const QByteArray &before, const std::function<void(QSettings &)> &change, QByteArray &after)
+{
+    QTemporaryFile scratch;
+    if (!scratch.open() || scratch.write(before) != before.size() || !scratch.flush())
+        return false;
+    scratch.close();
     {
-        QSettings store(copy.fileName(), QSettings::IniFormat);
+        QSettings store(scratch.fileName(), QSettings::IniFormat);
         store.allKeys();
         if (store.status() != QSettings::NoError || !store.isWritable())
-            return SELFREG_E_CLASS;
+            return false;
         change(store);
         store.sync();
         if (store.status() != QSettings::NoError)
-            return SELFREG_E_CLASS;
+            return false;
     }
+    // QSettings put a new file in the scratch file's place
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    after = written.readAll();
+    return written.error() == QFileDevice::NoError;
+}
+
+// Writes the new store beside the old one and renames it over, so a reader sees one or the other.
+bool replace(const QString &file, const QByteArray &bytes)
+{
+    const QFileInfo info(file);
+    QTemporaryFile copy(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return false;
+    if (info.exists())
+        copy.setPermissions(info.permissions());
+    copy.close();
     if (std::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-        return SELFREG_E_CLASS;
+        return false;
     copy.setAutoRemove(false);
+    return true;
+}
+
+// Changes the store all or nothing, one process at a time: each registration reads, changes and
+// replaces the whole file, so two at once would lose one of them. An absent store is made only
+// when `create` is set.
+HResult rewrite(const std::function<void(QSettings &)> &change, bool create)
+{
+    // a store that is a link stays one
+    const QString file = platform::namedFile(path());
+    bool exists = false;
+    if (!usable(file, exists))
+        return SELFREG_E_CLASS;
+    if (!exists && !create)
+        return S_OK;
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs))
+        return lock.error() == QLockFile::LockFailedError ? STG_E_LOCKVIOLATION : SELFREG_E_CLASS;
+    QByteArray before;
+    if (!usable(file, exists) || (exists && !readStore(file, before)))
+        return SELFREG_E_CLASS;
+    QByteArray after;
+    if (!changed(before, change, after) || !replace(file, after))
+        return SELFREG_E_CLASS;
     return S_OK;
+}
+
+// Look-ups open only what can be a store, so a FIFO in its place does not hold a host for good.
+bool readable()
+{
+    bool exists = false;
+    return usable(platform::namedFile(path()), exists) && exists;
 }
 
 } // namespace
@@ -117,37 +187,46 @@ HResult registerClass(const ControlDescription &description, const QString &libr
 {
     if (libraryPath.isEmpty() || !QDir().mkpath(QFileInfo(path()).absolutePath()))
         return SELFREG_E_CLASS;
-    return rewrite([&](QSettings &store) {
-        for (const auto &[key, value] : entries(description, libraryPath))
-            store.setValue(key, value);
-    });
+    return rewrite(
+        [&](QSettings &store) {
+            // QSettings keeps what it wrote in a cache of the process
+            for (const auto &[key, value] : entries(description, libraryPath))
+                store.setValue(key, platform::lastingCopy(value.toString()));
+        },
+        true);
 }
 
 HResult unregisterClass(const ControlDescription &description)
 {
-    if (!QFileInfo::exists(path()))
-        return S_OK;
-    return rewrite([&](QSettings &store) {
-        // a key exists only while it holds a value, so emptied keys go with their values
-        for (const auto &entry : entries(description, QStringLiteral("-")))
-            store.remove(entry.first);
-    });
+    return rewrite(
+        [&](QSettings &store) {
+            // a key exists only while it holds a value, so emptied keys go with their values
+            for (const auto &entry : entries(description, QStringLiteral("-")))
+                store.remove(entry.first);
+        },
+        false);
 }
 
 bool classOfProgId(const QString &progId, Guid &clsid)
 {
+    if (!readable())
+        return false;
     QSettings store(path(), QSettings::IniFormat);
     return fromText(store.value(Root + progId + QStringLiteral("/Clsid") + Default).toString(), clsid);
 }
 
 QString libraryOfClass(const Guid &clsid)
 {
+    if (!readable())
+        return QString();
     QSettings store(path(), QSettings::IniFormat);
     return store.value(clsidKey(clsid) + QStringLiteral("/InprocServer32") + Default).toString();
 }
 
 bool classOfLibrary(const QString &libraryPath, Guid &clsid)
 {
+    if (!readable())
+        return false;
     QSettings store(path(), QSettings::IniFormat);
     store.beginGroup(Root + QStringLiteral("CLSID"));
     for (const QString &group : store.childGroups())

@@ -20,7 +20,9 @@ QString path();
 // name ("HKEY_CLASSES_ROOT/CLSID/{…}/InprocServer32/@").
 QList<QPair<QString, QVariant>> entries(const ControlDescription &description, const QString &libraryPath);
 
-// All or nothing; SELFREG_E_CLASS when the store cannot be written.
+// All or nothing, one process at a time; SELFREG_E_CLASS when the store cannot be written or is
+// no regular file (a link to one is kept, and its target changed), STG_E_LOCKVIOLATION when
+// another process holds it for more than a few seconds.
 HResult registerClass(const ControlDescription &description, const QString &libraryPath);
 // Removes exactly the registered keys; succeeds when nothing was registered.
 HResult unregisterClass(const ControlDescription &description);

@@ -23,6 +23,7 @@ inline constexpr HResult E_UNEXPECTED = std::int32_t(0x8000FFFFu);
 inline constexpr HResult CLASS_E_NOAGGREGATION = std::int32_t(0x80040110u);
 inline constexpr HResult CLASS_E_CLASSNOTAVAILABLE = std::int32_t(0x80040111u);
 inline constexpr HResult SELFREG_E_CLASS = std::int32_t(0x80040201u);
+inline constexpr HResult STG_E_LOCKVIOLATION = std::int32_t(0x80030021u);
 inline constexpr HResult DISP_E_UNKNOWNNAME = std::int32_t(0x80020006u);
 inline constexpr HResult DISP_E_MEMBERNOTFOUND = std::int32_t(0x80020003u);
 inline constexpr HResult RPC_E_WRONG_THREAD = std::int32_t(0x8001010Eu);

@@ -1,6 +1,7 @@
 #include "ControlServer.h"
 
 #include "ClassStore.h"
+#include "platform/LastingText.h"
 #include "platform/NestedLoops.h"
 #include "platform/Twips.h"
 #include "platform/WavePlayer.h"
@@ -21,6 +22,17 @@ int g_instances = 0;
 int g_classRefs = 0;
 int g_locks = 0;
 int g_panels = 0;
+
+// Qt's one tooltip window outlives the panel when a host's tip was showing first, and would
+// keep the library's literal after the library is gone.
+void ownToolTips(QWidget &panel)
+{
+    QList<QWidget *> widgets = panel.findChildren<QWidget *>();
+    widgets.append(&panel);
+    for (QWidget *widget : widgets)
+        if (!widget->toolTip().isEmpty())
+            widget->setToolTip(platform::lastingCopy(widget->toolTip()));
+}
 
 // Answers every call of the empty default interface with "no such member".
 template <class Owner>
@@ -213,6 +225,7 @@ public:
         }
         if (!panel)
             return E_FAIL;
+        ownToolTips(*panel);
         // a host has no start of its own to open the output at: the first panel does, so that
         // its first tone does not wait for a new stream
         if (g_panels++ == 0)

@@ -5,17 +5,27 @@
 #include "platform/com/ControlDescription.h"
 #include "platform/com/ControlLibrary.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <dlfcn.h>
+#include <link.h>
 #include <ostream>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 using namespace com;
@@ -89,6 +99,54 @@ QStringList exportedFunctions(const char *module)
             exported << line.section(QLatin1Char(' '), 2);
     exported.sort();
     return exported;
+}
+
+// The pages a loaded library occupies.
+struct Image {
+    std::uintptr_t start = 0;
+    std::size_t size = 0;
+};
+
+Image imageOf(const char *module)
+{
+    void *handle = dlopen(module, RTLD_NOW | RTLD_NOLOAD);
+    if (!handle)
+        return {};
+    link_map *map = nullptr;
+    dlinfo(handle, RTLD_DI_LINKMAP, &map);
+    struct Search {
+        ElfW(Addr) base;
+        Image image;
+    } search{map->l_addr, {}};
+    dl_iterate_phdr(
+        [](dl_phdr_info *info, size_t, void *data) {
+            auto *s = static_cast<Search *>(data);
+            if (info->dlpi_addr != s->base)
+                return 0;
+            std::uintptr_t low = UINTPTR_MAX, high = 0;
+            for (int i = 0; i < info->dlpi_phnum; ++i)
+                if (info->dlpi_phdr[i].p_type == PT_LOAD) {
+                    low = std::min<std::uintptr_t>(low, info->dlpi_addr + info->dlpi_phdr[i].p_vaddr);
+                    high = std::max<std::uintptr_t>(high, info->dlpi_addr + info->dlpi_phdr[i].p_vaddr
+                                                              + info->dlpi_phdr[i].p_memsz);
+                }
+            const std::uintptr_t page = sysconf(_SC_PAGESIZE);
+            low &= ~(page - 1);
+            s->image = {low, (high - low + page - 1) & ~(page - 1)};
+            return 1;
+        },
+        &search);
+    dlclose(handle);
+    return search.image;
+}
+
+// Keeps the pages of an unloaded library taken, without access: whatever the process still
+// holds of the library faults at once, rather than reading the next library loaded there.
+bool fenceOff(Image image)
+{
+    return mmap(reinterpret_cast<void *>(image.start), image.size, PROT_NONE,
+                MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0)
+        == reinterpret_cast<void *>(image.start);
 }
 
 class Module : public ::testing::TestWithParam<Library> {};
@@ -188,6 +246,134 @@ TEST_P(Module, ExportsFourEntryPointsAndRunsFromRegistrationToUnload)
         EXPECT_EQ(again.unregisterServer(), S_OK);
         EXPECT_EQ(libraryForClass(QString::fromLatin1(row.progId), clsid), QString());
         again.unload();
+    }
+}
+
+TEST_P(Module, LoadedAgainAndAgainInOneHostLeavesNothingBehindInTheOldImage)
+{
+    const Library &row = GetParam();
+    Guid clsid;
+    ASSERT_TRUE(fromText(QString::fromLatin1(row.identity).section(QLatin1Char(' '), 3, 3), clsid));
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(testing::Message() << "load " << round + 1);
+        ControlLibrary library(QString::fromLatin1(row.module));
+        ASSERT_TRUE(library.load()) << library.errorString().toStdString();
+        const Image image = imageOf(row.module);
+        ASSERT_GT(image.size, 0u);
+        IControlSite *site = nullptr;
+        ASSERT_EQ(library.createControl(clsid, &site), S_OK);
+        std::string copied;
+        {
+            QWidget host;
+            ASSERT_EQ(site->SetContainer(&host), S_OK);
+            host.show();
+            QWidget *panel = nullptr;
+            site->GetPanel(&panel);
+            ASSERT_NE(panel, nullptr);
+            // the host's own tip shows first, so Qt keeps that tip window for the panel's tip
+            QToolTip::showText(host.mapToGlobal(QPoint()), QStringLiteral("Gastgeber"));
+            const QList<QWidget *> widgets = panel->findChildren<QWidget *>();
+            const auto tipped = std::find_if(widgets.begin(), widgets.end(),
+                                             [](QWidget *w) { return !w->toolTip().isEmpty(); });
+            ASSERT_NE(tipped, widgets.end());
+            QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), (*tipped)->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(*tipped, &help);
+            ASSERT_EQ(QToolTip::text(), (*tipped)->toolTip());
+            if (auto *box = panel->findChild<QLineEdit *>()) {
+                box->selectAll();
+                box->copy();
+                copied = box->text().toStdString();
+            }
+            site->SetContainer(nullptr);
+        }
+        site->Release();
+        ASSERT_TRUE(library.unload());
+        ASSERT_TRUE(fenceOff(image)) << "the old image is still mapped";
+        // what the tip window and the clipboard took from the panel is read again
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                window->grab();
+        if (!copied.empty()) {
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+        }
+    }
+}
+
+// Four hosts register the four libraries at the same moment; what the store's path names decides
+// whether all four classes land in it, or each is refused at once and the path stays as it was.
+TEST(ClassStore, FourRegistrationsAtOnceKeepAllOrRefuseWithoutWaiting)
+{
+    enum class Kind { NewFile, LinkToFile, Fifo, LinkToItself };
+    const struct {
+        const char *name;
+        Kind kind;
+        bool accepted;
+    } rows[] = {
+        {"a new store", Kind::NewFile, true},
+        {"a link to a store, which stays a link", Kind::LinkToFile, true},
+        {"a FIFO", Kind::Fifo, false},
+        {"a link to itself", Kind::LinkToItself, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString store = dir.filePath(QStringLiteral("Classes.ini"));
+        const QString target = dir.filePath(QStringLiteral("Ziel.ini"));
+        switch (row.kind) {
+        case Kind::NewFile:
+            break;
+        case Kind::LinkToFile:
+            ASSERT_TRUE(QFile(target).open(QIODevice::WriteOnly));
+            ASSERT_TRUE(QFile::link(target, store));
+            break;
+        case Kind::Fifo:
+            ASSERT_EQ(mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+            break;
+        case Kind::LinkToItself:
+            ASSERT_TRUE(QFile::link(store, store));
+            break;
+        }
+        const auto entries = [&] { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden); };
+        QStringList expected = entries() << QStringLiteral("Classes.ini");
+        expected.removeDuplicates();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("VELMORA_CLASS_STORE"), store);
+        std::vector<std::unique_ptr<QProcess>> hosts;
+        for (const Library &library : Libraries) {
+            hosts.push_back(std::make_unique<QProcess>());
+            hosts.back()->setProcessEnvironment(environment);
+            hosts.back()->start(QStringLiteral(VELMORA_CONTROLHOST),
+                                {QStringLiteral("--register"), QString::fromLatin1(library.module)});
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const QDeadlineTimer deadline(20000);
+        for (auto &host : hosts) {
+            if (!host->waitForFinished(int(deadline.remainingTime()))) {
+                ADD_FAILURE() << "a registration hangs";
+                continue;
+            }
+            const QString said = QString::fromUtf8(host->readAllStandardOutput() + host->readAllStandardError());
+            EXPECT_EQ(host->exitCode(), row.accepted ? 0 : 1) << said.toStdString();
+            EXPECT_TRUE(said.contains(row.accepted ? QStringLiteral("ist registriert.")
+                                                   : QStringLiteral("Die Klassenablage „%1“ ist keine gewöhnliche "
+                                                                    "Datei")
+                                                         .arg(store)))
+                << said.toStdString();
+        }
+        if (!row.accepted) {
+            EXPECT_LT(clock.elapsed(), 1000) << "refused only after waiting";
+        }
+
+        EXPECT_EQ(entries(), expected) << "nothing beside the store is left behind";
+        const QFileInfo info(store);
+        EXPECT_EQ(info.isSymLink(), row.kind == Kind::LinkToFile || row.kind == Kind::LinkToItself);
+        if (row.accepted) {
+            QSettings registered(row.kind == Kind::LinkToFile ? target : store, QSettings::IniFormat);
+            registered.beginGroup(QStringLiteral("HKEY_CLASSES_ROOT/CLSID"));
+            EXPECT_EQ(registered.childGroups().size(), 4) << "a registration lost another";
+        }
     }
 }
 

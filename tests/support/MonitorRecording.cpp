@@ -11,8 +11,9 @@ MonitorRecording::MonitorRecording(const QString &sink)
                           QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
                           QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=20")});
     m_parec.start();
-    m_started = m_parec.waitForStarted(5000);
-    QThread::msleep(300);  // let the stream connect before anything plays
+    // recording once the first bytes come: a busy machine may take far longer than usual to
+    // connect the stream, and a tone played before then would go unheard
+    m_started = m_parec.waitForStarted(5000) && m_parec.waitForReadyRead(10000);
 }
 
 QByteArray MonitorRecording::stop()

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 // Widget tests need an application object; numbers are checked as a German user sees them.
@@ -11,7 +14,14 @@ int main(int argc, char **argv)
     // the C library too reads German numbers, as on a German desktop
     qputenv("LC_ALL", "de_DE.UTF-8");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int code = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        code = RUN_ALL_TESTS();
+    }
+    // as the programs end (EndProgram): Qt Multimedia 6.4 tears its sound server connection down
+    // at exit while the server may still be answering, and then aborts in pa_pdispatch_run
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
