@@ -11,8 +11,8 @@ namespace platform {
 // `path` for a link that is not followed, a folder, or anything but a regular file.
 QString fileToWrite(const QString &path);
 
-// The same end of the links for a writer that replaces what it finds by renaming: where a link
-// is not to be followed, the link itself, which the rename then replaces.
+// The same end of the links without refusing anything, for reading and locking beside it: where
+// a link is not to be followed, the link itself.
 QString namedFile(const QString &path);
 
 // Why a name cannot be written or read as a file, in the user's words.

@@ -1,6 +1,8 @@
 #include "ClassStore.h"
 
 #include "platform/FileChecks.h"
+#include "platform/FileError.h"
+#include "platform/FileWriting.h"
 #include "platform/LastingText.h"
 
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <functional>
 
 #include <fcntl.h>
@@ -70,9 +71,8 @@ bool readStore(const QString &file, QByteArray &bytes)
 bool changed(const QByteArray &before, const std::function<void(QSettings &)> &change, QByteArray &after)
 {
     QTemporaryFile scratch;
-    if (!scratch.open() || scratch.write(before) != before.size() || !scratch.flush())
+    if (!scratch.open() || !platform::writeAndClose(scratch, {{&before, 1}}).isEmpty())
         return false;
-    scratch.close();
     {
         QSettings store(scratch.fileName(), QSettings::IniFormat);
         store.allKeys();
@@ -89,22 +89,6 @@ bool changed(const QByteArray &before, const std::function<void(QSettings &)> &c
         return false;
     after = written.readAll();
     return written.error() == QFileDevice::NoError;
-}
-
-// Writes the new store beside the old one and renames it over, so a reader sees one or the other.
-bool replace(const QString &file, const QByteArray &bytes)
-{
-    const QFileInfo info(file);
-    QTemporaryFile copy(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
-        return false;
-    if (info.exists())
-        copy.setPermissions(info.permissions());
-    copy.close();
-    if (std::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-        return false;
-    copy.setAutoRemove(false);
-    return true;
 }
 
 // Changes the store all or nothing, one process at a time: each registration reads, changes and
@@ -126,8 +110,14 @@ HResult rewrite(const std::function<void(QSettings &)> &change, bool create)
     if (!usable(file, exists) || (exists && !readStore(file, before)))
         return SELFREG_E_CLASS;
     QByteArray after;
-    if (!changed(before, change, after) || !replace(file, after))
+    if (!changed(before, change, after))
         return SELFREG_E_CLASS;
+    // written beside the old store and renamed over it, so a reader sees one or the other
+    try {
+        platform::replaceFile(file, {{&after, 1}});
+    } catch (const platform::FileError &) {
+        return SELFREG_E_CLASS;
+    }
     return S_OK;
 }
 
