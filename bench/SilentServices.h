@@ -6,5 +6,5 @@
 class SilentServices : public platform::Services {
 public:
     void setMousePointer(platform::MousePointer) override {}
-    void multimediaWrite(const platform::MMControl &, platform::MciProperty, const QVariant &) override {}
+    void multimediaWrite(const QString &, const QString &, platform::MciProperty, const QVariant &) override {}
 };

@@ -1,5 +1,6 @@
 #include "ModBrowse.h"
 
+#include "platform/FailureReport.h"
 #include "platform/Services.h"
 
 #include <QUrl>

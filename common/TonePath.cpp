@@ -1,6 +1,7 @@
 #include "TonePath.h"
 
 #include "ModWave.h"
+#include "platform/FailureReport.h"
 #include "platform/Services.h"
 #include "platform/TempFiles.h"
 

@@ -16,6 +16,27 @@ InnerScrollBar::InnerScrollBar(Qt::Orientation orientation, QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+namespace {
+QPointer<InnerScrollBar> g_acting;
+} // namespace
+
+InnerScrollBar::Acting::Acting(InnerScrollBar *bar)
+    : m_outer(g_acting)
+{
+    g_acting = bar;
+}
+
+InnerScrollBar::Acting::~Acting()
+{
+    g_acting = m_outer;
+}
+
+void InnerScrollBar::releaseActing()
+{
+    if (g_acting)
+        g_acting->releaseHeld();
+}
+
 void InnerScrollBar::releaseHeld()
 {
     // the real release may have gone to a box meanwhile; Qt's bar still counts itself pressed

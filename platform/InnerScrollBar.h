@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QScrollBar>
 
 namespace platform {
@@ -13,6 +14,22 @@ public:
     // Ends a held arrow or track click as a release would, so that a box or a tone shown
     // meanwhile cannot leave it repeating on its own.
     void releaseHeld();
+
+    // Marks the bar whose user-made change is being handled, for as long as it lives.
+    class Acting {
+    public:
+        explicit Acting(InnerScrollBar *bar);
+        ~Acting();
+        Acting(const Acting &) = delete;
+        Acting &operator=(const Acting &) = delete;
+
+    private:
+        QPointer<InnerScrollBar> m_outer;
+    };
+    // Before a message box: the acting bar lets go of the held arrow or track, so the box's
+    // answer cannot be followed by further steps.
+    static void releaseActing();
+
 protected:
     // A press whose handler held the program (a tone) repeats only after the first delay
     // again, so that a release made meanwhile is handled first. Qt's own bar would repeat

@@ -2,19 +2,14 @@
 
 #include "InnerScrollBar.h"
 #include "PropertyError.h"
-#include "Services.h"
+#include "FailureReport.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace platform {
-
-namespace {
-QPointer<ScrollBar> g_acting;
-} // namespace
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
     : QWidget(parent)
@@ -103,21 +98,13 @@ void ScrollBar::innerChanged(int inner)
     if (value == m_value)
         return;
     m_value = value;
-    const QPointer<ScrollBar> outer = g_acting;
-    g_acting = this;
+    const InnerScrollBar::Acting acting(m_bar);
     // the user moved the bar: nobody up the stack could take an error, so report it here
     try {
         runHandler();
     } catch (const std::exception &error) {
         restorePointerAndReport(error);
     }
-    g_acting = outer;
-}
-
-void ScrollBar::releaseActing()
-{
-    if (g_acting)
-        g_acting->m_bar->releaseHeld();
 }
 
 void ScrollBar::runHandler()

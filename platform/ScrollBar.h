@@ -41,10 +41,6 @@ public:
 
     InnerScrollBar *bar() const { return m_bar; }
 
-    // Before a message box: the bar whose user-made change is being handled lets go of the
-    // held arrow or track, so the box's answer cannot be followed by further steps.
-    static void releaseActing();
-
 private:
     int toInner(int value) const;
     int fromInner(int inner) const;

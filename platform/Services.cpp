@@ -1,10 +1,7 @@
 #include "Services.h"
 
-#include "FileError.h"
-#include "MMControl.h"
 #include "NestedLoops.h"
 #include "Registry.h"
-#include "ScrollBar.h"
 #include "TempFiles.h"
 #include "WavePlayer.h"
 
@@ -115,10 +112,10 @@ MessageResult Services::messageBox(const MessageBoxRequest &request)
     }
 }
 
-void Services::multimediaWrite(const MMControl &control, MciProperty property, const QVariant &value)
+void Services::multimediaWrite(const QString &, const QString &fileName, MciProperty property, const QVariant &value)
 {
     if (property == MciProperty::Command && value.toString().compare(QLatin1String("Sound"), Qt::CaseInsensitive) == 0)
-        WavePlayer::playFile(control.fileName());
+        WavePlayer::playFile(fileName);
 }
 
 QString Services::fileDialog(const FileDialogRequest &request)
@@ -174,50 +171,9 @@ Registry &Services::registry()
     return store;
 }
 
-void reportFailure(const std::exception &error)
-{
-    const auto *fileError = dynamic_cast<const FileError *>(&error);
-    const QString text = fileError ? fileError->message()
-                                   : QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\n%1")
-                                         .arg(QString::fromUtf8(error.what()));
-    // one click, one box: a held arrow must not step on once the box has taken its release
-    ScrollBar::releaseActing();
-    const NestedLoops::Scope waiting;
-    services().messageBox({text, QString(), MessageIcon::Critical});
-}
-
 Services &services()
 {
     return g_current ? *g_current : defaultServices();
-}
-
-void restorePointerAndReport(const std::exception &error)
-{
-    services().setMousePointer(MousePointer::Default);
-    reportFailure(error);
-}
-
-ScopedHourglass::ScopedHourglass(bool active)
-    : m_active(active)
-{
-    if (m_active)
-        services().setMousePointer(MousePointer::Hourglass);
-}
-
-ScopedHourglass::~ScopedHourglass()
-{
-    if (m_active)
-        services().setMousePointer(MousePointer::Default);
-}
-
-void ScopedHourglass::endAndReport(const std::exception &error)
-{
-    if (!m_active) {
-        reportFailure(error);
-        return;
-    }
-    m_active = false;
-    restorePointerAndReport(error);
 }
 
 ScopedServices::ScopedServices(Services &replacement)

@@ -5,13 +5,10 @@
 #include <QUrl>
 #include <QVariant>
 
-#include <exception>
-
 class QWidget;
 
 namespace platform {
 
-class MMControl;
 class Registry;
 
 // Pointer values as the handlers name them.
@@ -52,8 +49,10 @@ public:
     virtual void setMousePointer(MousePointer pointer);
     virtual MessageResult messageBox(const MessageBoxRequest &request);
 
-    // One property write of a multimedia control; "Sound" returns after playback.
-    virtual void multimediaWrite(const MMControl &control, MciProperty property, const QVariant &value);
+    // One property write of the multimedia control named `control`, whose file is `fileName`;
+    // "Sound" returns after playback.
+    virtual void multimediaWrite(const QString &control, const QString &fileName, MciProperty property,
+                                 const QVariant &value);
 
     // The chosen path, or "" on cancel.
     virtual QString fileDialog(const FileDialogRequest &request);
@@ -70,28 +69,6 @@ private:
 
 // The services in force. Tests swap them with ScopedServices.
 Services &services();
-
-// Tells the user in a message box what went wrong: a file's name and reason for a FileError,
-// the error's own text otherwise. The program then carries on.
-void reportFailure(const std::exception &error);
-// The default pointer again, then the failure told: a message never stands under the hourglass.
-void restorePointerAndReport(const std::exception &error);
-
-// The hourglass for as long as it lives; the default pointer again however the scope is left.
-// An inactive one leaves the pointer alone, as a hosted control leaves it to its host.
-class ScopedHourglass {
-public:
-    explicit ScopedHourglass(bool active = true);
-    ~ScopedHourglass();
-    ScopedHourglass(const ScopedHourglass &) = delete;
-    ScopedHourglass &operator=(const ScopedHourglass &) = delete;
-
-    // Ends the hourglass early to tell a failure.
-    void endAndReport(const std::exception &error);
-
-private:
-    bool m_active;
-};
 
 class ScopedServices {
 public:

@@ -9,6 +9,7 @@
 #include "common/TonePath.h"
 #include "common/frmAbout.h"
 #include "platform/DesignControls.h"
+#include "platform/FailureReport.h"
 #include "platform/MMControl.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -21,7 +22,6 @@
 namespace demos {
 
 using platform::MessageIcon;
-using platform::MousePointer;
 using platform::services;
 
 const QString DemoFrame::InvalidSettingsMessage = QStringLiteral("Datei enthält keine gültigen Einstellungen!");
@@ -111,16 +111,14 @@ void DemoFrame::loadSettings()
         const QString path = ModFiles::ShowOpenDialog(SettingsFilter, QString(), QStringLiteral("Einstellungen laden..."));
         if (path.isEmpty())
             return;
-        services().setMousePointer(MousePointer::Hourglass);
+        const platform::ScopedHourglass hourglass;
         try {
             SettingsReader record(readSettingsFile(path, m_description));
             m_window.applySettings(record);
-            services().setMousePointer(MousePointer::Default);
             return;
         } catch (const std::exception &) {
             // controls assigned before the refused value keep it, as their handlers have run
             services().messageBox({InvalidSettingsMessage, QString(), MessageIcon::Exclamation});
-            services().setMousePointer(MousePointer::Default);
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "RecordingServices.h"
 
-#include "platform/MMControl.h"
-
 #include <QFile>
 
 namespace testing_support {
@@ -21,11 +19,12 @@ MessageResult RecordingServices::messageBox(const MessageBoxRequest &request)
     return messageAnswer;
 }
 
-void RecordingServices::multimediaWrite(const MMControl &control, MciProperty property, const QVariant &value)
+void RecordingServices::multimediaWrite(const QString &control, const QString &fileName, MciProperty property,
+                                       const QVariant &value)
 {
-    mciWrites.append({control.name(), property, value});
+    mciWrites.append({control, property, value});
     if (property == MciProperty::Command && value.toString() == QLatin1String("Sound")) {
-        QFile file(control.fileName());
+        QFile file(fileName);
         playedFiles.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
         if (onSound)
             onSound();

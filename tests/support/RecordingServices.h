@@ -57,7 +57,7 @@ public:
 
     void setMousePointer(platform::MousePointer pointer) override;
     platform::MessageResult messageBox(const platform::MessageBoxRequest &request) override;
-    void multimediaWrite(const platform::MMControl &control, platform::MciProperty property,
+    void multimediaWrite(const QString &control, const QString &fileName, platform::MciProperty property,
                          const QVariant &value) override;
     QString fileDialog(const platform::FileDialogRequest &request) override;
     bool openUrl(const QUrl &url) override;
