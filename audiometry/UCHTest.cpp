@@ -54,7 +54,7 @@ PanelOptions withLevel(UCHTest::LevelSource level)
 } // namespace
 
 UCHTest::UCHTest(LevelSource level, QWidget *parent)
-    : UCHTest(withLevel(std::move(level)), parent)
+    : UCHTest(withLevel(std::move(level)), {}, parent)
 {
 }
 
@@ -64,9 +64,10 @@ UCHTest::~UCHTest()
         MMControl1.setCommand(QStringLiteral("Close"));
 }
 
-UCHTest::UCHTest(PanelOptions options, QWidget *parent)
+UCHTest::UCHTest(PanelOptions options, PanelHooks hooks, QWidget *parent)
     : QWidget(parent)
     , m_options(std::move(options))
+    , m_hooks(std::move(hooks))
 {
     if (m_options.barTops.empty())
         m_options.barTops.assign(BarTop.begin(), BarTop.end());
@@ -266,6 +267,7 @@ void UCHTest::Command6_Click()
     VScroll(Ear::Right, 1)->setEnabled(true);
     Command6->setEnabled(true);
     Command6->hide();
+    PanelHooks::run(m_hooks.started);
 }
 
 void UCHTest::Command4_Click()
@@ -274,6 +276,7 @@ void UCHTest::Command4_Click()
         w->hide();
     Command6->show();
     Command6->setEnabled(true);
+    PanelHooks::run(m_hooks.repeated);
 }
 
 void UCHTest::Command3_Click()

@@ -2,6 +2,7 @@
 
 #include "LevelBars.h"
 #include "PanelOptions.h"
+#include "common/PanelHooks.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
 
@@ -34,7 +35,8 @@ public:
     static constexpr int DesignWidth = 8970;  // twips
     static constexpr int DesignHeight = 5355;
 
-    explicit UCHTest(PanelOptions options, QWidget *parent = nullptr);
+    // Calls the hooks `started` and `repeated`, each at the end of its button's work.
+    explicit UCHTest(PanelOptions options, PanelHooks hooks = {}, QWidget *parent = nullptr);
     explicit UCHTest(LevelSource level, QWidget *parent = nullptr);
     ~UCHTest() override;
 
@@ -43,8 +45,8 @@ public:
     std::array<float, Bars + 1> RightThreshold{};
     std::array<float, Bars + 1> LeftThreshold{};
 
-    virtual void Command6_Click();
-    virtual void Command4_Click();
+    void Command6_Click();
+    void Command4_Click();
     void Command3_Click();
     void Command2_Click();
     // rVScroll1_Change … lVScroll11_Change
@@ -88,6 +90,7 @@ private:
     void DrawNormalCurve();
 
     PanelOptions m_options;
+    PanelHooks m_hooks;
     std::array<platform::ScrollBar *, Bars + 1> m_rVScroll{};
     std::array<platform::ScrollBar *, Bars + 1> m_lVScroll{};
     std::array<QPushButton *, Bars + 1> m_rCm{};

@@ -13,8 +13,9 @@ namespace pellira {
 PelliraPanel::PelliraPanel(QWidget *parent)
     // a negative slider value inverts every sample, 0 is silence
     : UCLimbra(hostedPanelOptions([this] { return std::int32_t(HScroll1->value()); }),
-               Hooks{[this] { setLevelControlsVisible(false); }, [this] { setLevelControlsVisible(true); },
-                     [this](const QString &) { playThroughCommand2(); }},
+               PanelHooks{.repeated = [this] { setLevelControlsVisible(true); },
+                          .finished = [this] { setLevelControlsVisible(false); },
+                          .playFile = [this](const QString &) { playThroughCommand2(); }},
                parent)
 {
     designLevelBlock(this, 360, 1920, 3360, {-10, 10, 1, 3, 8}, QString());

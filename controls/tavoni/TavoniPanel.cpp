@@ -16,6 +16,9 @@ TavoniPanel::TavoniPanel(QWidget *parent)
                   // whole slider values give the same bytes as the float
                   return std::int32_t(HScroll1->value());
               }),
+              // the block is there before the test and again after it
+              PanelHooks{.started = [this] { setLevelBlockVisible(false); },
+                         .repeated = [this] { setLevelBlockVisible(true); }},
               parent)
 {
     designLevelBlock(this, 240, 1680, 3240, {0, 10, 1, 3, 8}, QStringLiteral("Testton"));
@@ -49,18 +52,6 @@ void TavoniPanel::setLevelBlockVisible(bool visible)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{Command1, HScroll1, Label14, Label15, Label16})
         w->setVisible(visible);
-}
-
-void TavoniPanel::Command6_Click()
-{
-    UCHTest::Command6_Click();
-    setLevelBlockVisible(false);
-}
-
-void TavoniPanel::Command4_Click()
-{
-    UCHTest::Command4_Click();
-    setLevelBlockVisible(true);
 }
 
 } // namespace tavoni

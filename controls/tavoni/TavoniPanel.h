@@ -15,8 +15,6 @@ public:
 
     void Command1_Click();
     void HScroll1_Change();
-    void Command6_Click() override;
-    void Command4_Click() override;
 
 private:
     void setLevelBlockVisible(bool visible);

@@ -18,11 +18,11 @@ Form1::Form1(QWidget *parent)
 {
     QWidget *area =
         demos::makeClientArea(*this, QStringLiteral("Klangerzeugung"), QSize(KlangPanel::DesignWidth, KlangPanel::DesignHeight));
-    panel = new KlangPanel(area);
+    // the window's "Wiedergabe" is the frame's play
+    panel = new KlangPanel(PanelHooks{.play = [this] { m_frame.play(); }}, area);
     Command1 = new QPushButton(QStringLiteral("Beenden"), area);
     platform::setTwipsGeometry(Command1, 7680, 3480, 1575, 375);
     m_frame.buildMenus(*this);
-    panel->setPlayHandler([this] { m_frame.play(); });
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 

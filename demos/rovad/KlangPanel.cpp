@@ -44,8 +44,9 @@ const char *const HarmonicCaptions[15] = {"f0",    "2 f0",  "3  f0", "4  f0", "5
 
 namespace rovad {
 
-KlangPanel::KlangPanel(QWidget *parent)
+KlangPanel::KlangPanel(PanelHooks hooks, QWidget *parent)
     : QWidget(parent)
+    , m_hooks(std::move(hooks))
 {
     platform::useDesignFont(*this);
     setFixedSize(platform::twipsToPixels(DesignWidth), platform::twipsToPixels(DesignHeight));
@@ -136,8 +137,8 @@ void KlangPanel::Text16_Change()
 
 void KlangPanel::Command2_Click()
 {
-    if (m_play)
-        m_play();
+    if (m_hooks.play)
+        m_hooks.play();
     else
         playItself();
 }

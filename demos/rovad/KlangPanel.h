@@ -2,6 +2,7 @@
 
 #include "modKlang.h"
 
+#include "common/PanelHooks.h"
 #include "common/TonePath.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
@@ -9,7 +10,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -33,7 +33,9 @@ inline constexpr PlaySequence KlangSequence{true, true, true};
 class KlangPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit KlangPanel(QWidget *parent = nullptr);
+    // "Wiedergabe" calls the hook `play` where there is one (a window hands the play to its
+    // frame), and otherwise plays by itself (SelfPlayTone).
+    explicit KlangPanel(PanelHooks hooks = {}, QWidget *parent = nullptr);
 
     // The panel's size in twips, hosted or in the window.
     static constexpr int DesignWidth = 9885;
@@ -60,10 +62,6 @@ public:
     static constexpr TonePath::Policy SelfPlayTone{KlangSequence, TonePath::Pointer::Untouched,
                                                  TonePath::File::PrivateTemporary};
 
-    // What "Wiedergabe" does. By default the panel plays its tone itself (SelfPlayTone); a window
-    // hands the play to its frame.
-    void setPlayHandler(std::function<void()> play) { m_play = std::move(play); }
-
     // Written only by VScroll1_Change; read by the generator and the spectrum.
     KlangAmplitudes Amplitudes{};
 
@@ -87,7 +85,7 @@ private:
     std::optional<float> frequency() const;
 
     WaveFormat m_waveFormat;
-    std::function<void()> m_play;
+    PanelHooks m_hooks;
 };
 
 } // namespace rovad

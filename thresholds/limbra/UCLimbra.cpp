@@ -39,7 +39,7 @@ QString frequencyText(int bar)
 
 } // namespace
 
-UCLimbra::UCLimbra(PanelOptions options, Hooks hooks, QWidget *parent)
+UCLimbra::UCLimbra(PanelOptions options, PanelHooks hooks, QWidget *parent)
     : QWidget(parent)
     , m_options(std::move(options))
     , m_hooks(std::move(hooks))
@@ -147,7 +147,7 @@ void UCLimbra::VScroll_Change(int n)
                                       TonePath::toneFile(m_format, m_sampleCount, [&](SampleChunks &chunks) {
                                           ModTon::MakeThresholdTone(m_amplitude, m_normal, L, m_frequency, chunks);
                                       }),
-                                      m_hooks.playsTone);
+                                      m_hooks.playFile);
     // a tone that was not heard changes no record, and confirms nothing on a bar not yet heard
     if (!heard) {
         if (!m_heardSinceCurrent)
@@ -178,9 +178,7 @@ void UCLimbra::showBars(bool shown)
         VScroll(k)->setVisible(shown);
     for (int k = 1; k <= Bars; ++k)
         Cm(k)->setVisible(shown);
-    const std::function<void()> &hook = shown ? m_hooks.barsShown : m_hooks.barsHidden;
-    if (hook)
-        hook();
+    PanelHooks::run(shown ? m_hooks.repeated : m_hooks.finished);
 }
 
 void UCLimbra::Cm_Click(int n)

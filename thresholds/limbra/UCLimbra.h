@@ -2,6 +2,7 @@
 
 #include "audiometry/LevelBars.h"
 #include "audiometry/PanelOptions.h"
+#include "common/PanelHooks.h"
 #include "common/WaveFormat.h"
 #include "platform/MMControl.h"
 
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -26,20 +26,14 @@ namespace limbra {
 class UCLimbra : public QWidget {
     Q_OBJECT
 public:
-    // Work of a host that adds controls of its own to the panel.
-    struct Hooks {
-        std::function<void()> barsHidden;  // by the last "OK", before the chart is drawn
-        std::function<void()> barsShown;   // by "Test wiederholen", before the frequency goes back
-        // plays each written bar tone; empty: the tone policy's sequence on `MMControl1`
-        TonePath::Player playsTone;
-    };
-
     static constexpr int Bars = LevelBars::Bars;
     static constexpr std::int32_t ToneSampleCount = 44100;
     static constexpr int DesignWidth = 9135;  // twips
     static constexpr int DesignHeight = 5655;
 
-    explicit UCLimbra(PanelOptions options, Hooks hooks = {}, QWidget *parent = nullptr);
+    // Calls the hooks `finished` once the bars are hidden, `repeated` once they are shown again,
+    // before the frequency goes back, and `playFile` for every bar tone.
+    explicit UCLimbra(PanelOptions options, PanelHooks hooks = {}, QWidget *parent = nullptr);
     ~UCLimbra() override;
 
     // Levels in dB; index N is bar N, index 0 the chart's 10 Hz point. Never reset.
@@ -83,7 +77,7 @@ private:
     void showBars(bool shown);
 
     PanelOptions m_options;
-    Hooks m_hooks;
+    PanelHooks m_hooks;
     std::array<platform::ScrollBar *, Bars + 1> m_VScroll{};
     std::array<QPushButton *, Bars + 1> m_Cm{};
     std::array<QLabel *, Bars + 1> m_Level{};

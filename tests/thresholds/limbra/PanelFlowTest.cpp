@@ -26,7 +26,7 @@ constexpr int Bars = UCLimbra::Bars;
 class LimbraPanel : public AudiometryTest {
 protected:
     QStringList hookCalls;
-    UCLimbra panel{limbra::panelOptions(), {seen("barsHidden"), seen("barsShown"), {}}};
+    UCLimbra panel{limbra::panelOptions(), {.repeated = seen("barsShown"), .finished = seen("barsHidden")}};
 
     // what the host would see of the panel when its hooks run
     std::function<void()> seen(const char *hook)
@@ -243,7 +243,7 @@ TEST_F(LimbraPanel, AToneThatCouldNotBeWrittenChangesNoRecord)
 TEST_F(LimbraPanel, HostsPlayRoutineTakesTheWrittenTone)
 {
     QStringList played;
-    UCLimbra hosted(limbra::panelOptions(), {{}, {}, [&](const QString &path) {
+    UCLimbra hosted(limbra::panelOptions(), {.playFile = [&](const QString &path) {
                         played.append(QStringLiteral("%1, %2 bytes").arg(path).arg(QFileInfo(path).size()));
                     }});
     hosted.Command6->click();
