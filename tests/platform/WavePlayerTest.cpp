@@ -55,3 +55,30 @@ TEST(WavePlayer, RejectsWhatIsNotPcmWave)
         EXPECT_FALSE(WavePlayer::parse(bytes, pcm)) << bytes.toHex().toStdString();
     }
 }
+
+// Files as other programs write them: chunks the player skips (an odd-sized one with its pad
+// byte, a LIST), an 18-byte format chunk, 8-bit mono.
+TEST(WavePlayer, ReadsTheFormatAndDataOfRealFiles)
+{
+    struct Row {
+        const char *file;
+        int sampleRate;
+        int channels;
+        QAudioFormat::SampleFormat sampleFormat;
+        const char *data;
+    };
+    const Row rows[] = {
+        {"odd-chunk-and-list.wav", 44100, 2, QAudioFormat::Int16, "01 00 02 00 fe ff fd ff 00 80 ff 7f 10 00 f0 ff"},
+        {"fmt-18-bytes.wav", 22050, 1, QAudioFormat::Int16, "34 12 cc ed 00 00"},
+        {"mono-8-bit.wav", 8000, 1, QAudioFormat::UInt8, "80 ff 00 7f 81"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.file);
+        WavePlayer::Pcm pcm;
+        ASSERT_TRUE(WavePlayer::parse(readFile(QStringLiteral(VELMORA_WAVE_FILES "/") + QLatin1String(row.file)), pcm));
+        EXPECT_EQ(pcm.format.sampleRate(), row.sampleRate);
+        EXPECT_EQ(pcm.format.channelCount(), row.channels);
+        EXPECT_EQ(pcm.format.sampleFormat(), row.sampleFormat);
+        EXPECT_EQ(pcm.data, hex(row.data));
+    }
+}
