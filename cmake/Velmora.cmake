@@ -4,11 +4,22 @@ function(velmora_warnings target)
 endfunction()
 
 # velmora_test(NAME SOURCES... [LIBS ...]) declares one GoogleTest executable whose
-# cases run headless under a German locale.
+# cases run headless under a German locale, in a GUI application.
 function(velmora_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE velmora_testsupport ${ARG_LIBS})
+  velmora_gtest(${name} "${ARG_SOURCES}" velmora_testsupport ${ARG_LIBS})
+endfunction()
+
+# velmora_core_test(NAME SOURCES... [LIBS ...]) declares one GoogleTest executable of what needs
+# Qt Core alone: it links no Gui or Widgets and starts no GUI application.
+function(velmora_core_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  velmora_gtest(${name} "${ARG_SOURCES}" velmora_core_testmain velmora_core_testsupport ${ARG_LIBS})
+endfunction()
+
+function(velmora_gtest name sources)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARGN})
   velmora_warnings(${name})
   # the test main also pins the German locale
   gtest_discover_tests(${name}

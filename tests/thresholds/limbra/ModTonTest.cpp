@@ -1,6 +1,8 @@
-#include "audiometry/AudiometryTesting.h"
 #include "common/SampleChunkBuilder.h"
+#include "support/WaveBytes.h"
 #include "thresholds/limbra/ModTon.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +21,8 @@ std::vector<std::int16_t> threshold(std::int32_t A, float T, float L, float f)
     EXPECT_EQ(chunks[5].size(), 52800);
     EXPECT_TRUE(chunks[6].isEmpty() && chunks[9].isEmpty());
     const QByteArray file = QByteArray(44, '\0') + joined(chunks);
-    const auto left = audiometry_testing::channel(file, 0);
-    EXPECT_EQ(left, audiometry_testing::channel(file, 1)) << "both ears alike";
+    const auto left = testing_support::channelOf(file, 0, 44);
+    EXPECT_EQ(left, testing_support::channelOf(file, 1, 44)) << "both ears alike";
     return left;
 }
 

@@ -1,5 +1,5 @@
-#include "audiometry/AudiometryTesting.h"
 #include "common/SampleChunkBuilder.h"
+#include "support/WaveBytes.h"
 #include "thresholds/varnik/ModFrequenztest.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,8 @@ namespace {
 std::vector<std::int16_t> left(const SampleChunks &chunks)
 {
     const QByteArray file = QByteArray(44, 0) + joined(chunks);
-    EXPECT_EQ(audiometry_testing::channel(file, 0), audiometry_testing::channel(file, 1));
-    return audiometry_testing::channel(file, 0);
+    EXPECT_EQ(testing_support::channelOf(file, 0, 44), testing_support::channelOf(file, 1, 44));
+    return testing_support::channelOf(file, 0, 44);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "DemoFixture.h"
+#include "demos/DemoFixture.h"
 
 #include "demos/diraz/Eingabe.h"
 

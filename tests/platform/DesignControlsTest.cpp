@@ -91,36 +91,6 @@ TEST(DesignControls, ColoursAndFontsShowAsSet)
     EXPECT_EQ(box->grab().toImage().pixelColor(2 + 20, 2 + 20), ground);  // inside the 2-pixel border
 }
 
-TEST(TextBox, TypingLimitStopsTypingOnly)
-{
-    const struct {
-        const char *name;
-        const char *assigned;
-        const char *typed;  // '\b' is Backspace
-        const char *shown;
-    } rows[] = {
-        {"typing stops at the limit", "", "123456", "1234"},
-        {"an assigned longer text stays whole and takes no further typing", "440,5", "7", "440,5"},
-        {"shortening it by typing works, but not growing it again", "440,5", "\b\b789", "4407"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        platform::TextBox box;
-        box.setTypingLimit(4);
-        box.setText(row.assigned);
-        QStringList seen;
-        box.setChangeHandler([&] { seen.append(box.text()); });
-        box.setFocus();
-        box.end(false);
-        for (const char *key = row.typed; *key; ++key)
-            *key == '\b' ? QTest::keyClick(&box, Qt::Key_Backspace) : QTest::keyClick(&box, *key);
-        EXPECT_EQ(box.text(), row.shown);
-        // refused keys run no handler
-        EXPECT_EQ(seen.isEmpty() ? QString(row.assigned) : seen.last(), row.shown);
-        EXPECT_FALSE(seen.contains(QString(row.shown) + QLatin1Char('7')));
-    }
-}
-
 TEST(DesignControls, ReturnClicksTheDefaultButtonUnlessAnotherHasTheFocus)
 {
     const struct {

@@ -1,8 +1,4 @@
-#include "platform/FileError.h"
-#include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
-#include "platform/Twips.h"
-#include "support/RecordingServices.h"
 
 #include <QTest>
 
@@ -58,42 +54,32 @@ TEST(TextBox, AssignedTextShowsFromItsStartTypingKeepsTheCursor)
     EXPECT_EQ(box.cursorPosition(), 3) << "still behind what was typed";
 }
 
-TEST(Twips, FifteenTwipsPerPixel)
+TEST(TextBox, TypingLimitStopsTypingOnly)
 {
-    EXPECT_EQ(platform::twipsRect(4080, 1440, 375, 2655), QRect(272, 96, 25, 177));
-    EXPECT_EQ(platform::twipsToPixels(8415), 561);
-    EXPECT_EQ(platform::twipsToPixels(7), 0);
-    EXPECT_EQ(platform::twipsToPixels(8), 1);
-    EXPECT_EQ(platform::twipsToPixels(-8), -1);
-}
-
-TEST(ScrollBar, ErrorOfAHandlerAfterAUserMoveIsShownNotThrown)
-{
-    struct Row {
+    const struct {
         const char *name;
-        std::function<void()> fail;
-        QString shown;
+        const char *assigned;
+        const char *typed;  // '\b' is Backspace
+        const char *shown;
+    } rows[] = {
+        {"typing stops at the limit", "", "123456", "1234"},
+        {"an assigned longer text stays whole and takes no further typing", "440,5", "7", "440,5"},
+        {"shortening it by typing works, but not growing it again", "440,5", "\b\b789", "4407"},
     };
-    const platform::FileError fileError(QStringLiteral("/nur/lesbar/dummy.wav"), QStringLiteral("Zugriff verweigert"));
-    const Row rows[] = {
-        {"a file that could not be written", [&] { throw fileError; }, fileError.message()},
-        {"any other failure", [] { throw std::runtime_error("Abtastwert zu groß"); },
-         QStringLiteral("Der Vorgang konnte nicht ausgeführt werden:\nAbtastwert zu groß")},
-    };
-    for (const Row &row : rows) {
+    for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        testing_support::RecordingServices recorder;
-        platform::ScopedServices scope(recorder);
-        platform::ScrollBar bar(Qt::Vertical);
-        bar.setRange(14, -10);
-        bar.setValue(-5);
-        recorder.setMousePointer(platform::MousePointer::Hourglass);
-        bar.setChangeHandler(row.fail);
-        bar.userAction(QAbstractSlider::SliderSingleStepSub);
-        EXPECT_EQ(bar.value(), -4);
-        ASSERT_EQ(recorder.messages.size(), 1);
-        EXPECT_EQ(recorder.messages[0].text, row.shown);
-        EXPECT_EQ(recorder.messages[0].icon, platform::MessageIcon::Critical);
-        EXPECT_EQ(recorder.pointerChanges.last(), platform::MousePointer::Default);
+        platform::TextBox box;
+        box.setTypingLimit(4);
+        box.setText(row.assigned);
+        QStringList seen;
+        box.setChangeHandler([&] { seen.append(box.text()); });
+        box.setFocus();
+        box.end(false);
+        for (const char *key = row.typed; *key; ++key)
+            *key == '\b' ? QTest::keyClick(&box, Qt::Key_Backspace) : QTest::keyClick(&box, *key);
+        EXPECT_EQ(box.text(), row.shown);
+        // refused keys run no handler
+        EXPECT_EQ(seen.isEmpty() ? QString(row.assigned) : seen.last(), row.shown);
+        EXPECT_FALSE(seen.contains(QString(row.shown) + QLatin1Char('7')));
     }
 }

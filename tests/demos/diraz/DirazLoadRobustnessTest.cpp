@@ -1,5 +1,5 @@
-#include "DemoFixture.h"
-#include "RandomRecords.h"
+#include "demos/DemoFixture.h"
+#include "demos/RandomRecords.h"
 
 #include "demos/diraz/Eingabe.h"
 
