@@ -6,6 +6,11 @@
 
 namespace platform {
 
+namespace {
+// what a drawing call that names no colour draws in
+constexpr Qt::GlobalColor ForeColor = Qt::black;
+} // namespace
+
 DrawingSurface::DrawingSurface(QSize pixels, QColor background)
     : m_image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
     , m_background(background)
@@ -73,7 +78,7 @@ void DrawingSurface::line(QPointF from, QPointF to, QColor color)
     p.kind = DrawnPrimitive::Kind::Line;
     p.from = toPixels(from);
     p.to = toPixels(to);
-    p.color = color.isValid() ? color : m_foreColor;
+    p.color = color.isValid() ? color : QColor(ForeColor);
     p.width = m_drawWidth;
     p.style = m_drawStyle;
 
@@ -93,7 +98,7 @@ void DrawingSurface::circle(QPointF centre, double radius, QColor color)
     p.from = toPixels(centre);
     // the radius is measured along x, in user units
     p.radius = radius * m_image.width() / std::abs(m_width);
-    p.color = color.isValid() ? color : m_foreColor;
+    p.color = color.isValid() ? color : QColor(ForeColor);
     p.width = m_drawWidth;
     p.style = m_drawStyle;
     p.filled = m_fill;

@@ -39,7 +39,6 @@ public:
     void setScalePixels();
     // User coordinates from two corners; y may grow upwards (top > bottom).
     void setScale(QPointF topLeft, QPointF bottomRight);
-    double scaleTop() const { return m_top; }
     double scaleWidth() const { return m_width; }
     double scaleHeight() const { return m_height; }  // negative when y grows upwards
 
@@ -52,14 +51,11 @@ public:
     // A non-persistent picture is gone once the area has been covered.
     void covered();
 
-    void setForeColor(QColor color) { m_foreColor = color; }
-    QColor foreColor() const { return m_foreColor; }
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
-    int drawWidth() const { return m_drawWidth; }
     void setDrawStyle(DrawnPrimitive::Style style) { m_drawStyle = style; }
     void setFill(bool filled, QColor color = Qt::black) { m_fill = filled; m_fillColor = color; }
 
-    // Coordinates in user units; an invalid colour means the foreground colour.
+    // Coordinates in user units; an invalid colour means the foreground colour, black.
     void line(QPointF from, QPointF to, QColor color = QColor());
     void circle(QPointF centre, double radius, QColor color = QColor());
 
@@ -74,7 +70,6 @@ public:
 private:
     QImage m_image;
     QColor m_background;
-    QColor m_foreColor = Qt::black;
     QColor m_fillColor = Qt::black;
     int m_drawWidth = 1;
     DrawnPrimitive::Style m_drawStyle = DrawnPrimitive::Style::Solid;

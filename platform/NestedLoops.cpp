@@ -46,7 +46,8 @@ void waitHoldingInput(const std::function<bool()> &finished, Timers timers)
     // Qt 6.4's xcb plugin sets the input it read meanwhile aside where the event loop does not
     // count it as pending, so the loop would sleep until some new X event came: a release made
     // during a tone would then leave a held arrow repeating, tone after tone
-    // (integration.input_during_tone shows it)
+    // (Programs/OneGesture.IsHandledAsTheToneEndsWithNoFurtherInput, ctest
+    // integration.input_during_tone, shows it)
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
 }

@@ -77,14 +77,22 @@ bool WavePlayer::parse(const QByteArray &file, Pcm &out)
 
 namespace {
 
-// Written by the caller before it is posted, then only by the sound thread, except the two
-// flags that both read.
+// One sound, between the program thread that asks for it and the sound thread that plays it.
+// The queued call that posts it orders what the program thread wrote before against the sound
+// thread's reads.
 struct Job {
+    // the program thread's before posting, then the sound thread's alone (it pads the sound)
     QByteArray data;
+    // written by the program thread before posting, only read after
     QAudioFormat format;
+    // written by the program thread before posting, only read after, by both
     qint64 durationMs = 0;
-    std::atomic<bool> started{false};    // the sound thread found the output and feeds it
-    std::atomic<bool> abandoned{false};  // the caller stopped waiting
+    // set by the sound thread once it found the output and feeds it; the wait reads it (atomic)
+    std::atomic<bool> started{false};
+    // set by the program thread when it stops waiting; the sound thread reads it (atomic)
+    std::atomic<bool> abandoned{false};
+    // released once by the sound thread when the sound has ended or cannot start; the program
+    // thread's wait takes it
     QSemaphore done;
 };
 
@@ -136,8 +144,12 @@ public:
         if (m_feed)
             m_feed->stop();
         if (m_sink) {
-            // Qt's sound server connection may still answer a drain into the sink after it is
-            // gone (Qt 6.4): stopped and cut off, it stays allocated for the process
+            // Qt 6.4's sound server connection may still answer a drain into the sink after it
+            // is gone: stopped and cut off, it stays allocated for the process. No test fails
+            // without it every time; with a later Qt, delete the sink here and run
+            // Playback.EverySoundIsHeardWholeAndSilenceIsSilent (ctest playback.null_sink: its
+            // format changes close sinks that have played), integration.input_during_tone and
+            // the QuitTest cases again and again on a busy machine
             m_sink->stop();
             m_sink->disconnect();
             m_sink->setParent(nullptr);

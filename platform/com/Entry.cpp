@@ -25,7 +25,10 @@ QString libraryPath() noexcept
 }
 
 // Qt Multimedia's sound threads outlive a control that played through them: were the library
-// unloaded with the last module that loaded it, its teardown would abort the host.
+// unloaded with the last module that loaded it, its teardown would abort the host (Qt 6.4;
+// with a sound server, EveryLibrary/Module.ExportsFourEntryPointsAndRunsFromRegistrationToUnload/Pellira
+// and EveryLibrary/Module.LoadedAgainAndAgainInOneHostLeavesNothingBehindInTheOldImage/* crash
+// without it).
 void keepMultimediaLoaded() noexcept
 {
     static const bool kept = [] {

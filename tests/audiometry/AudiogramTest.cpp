@@ -1,5 +1,6 @@
 #include "audiometry/Audiogram.h"
 #include "audiometry/LevelPlot.h"
+#include "support/SurfaceProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ TEST(Audiogram, GridThenBothEarsFrequencyByFrequency)
     // the curves start at whatever element 0 holds; no circle marks the 10 Hz point
     EXPECT_DOUBLE_EQ(p[20].from.x(), 30);
     EXPECT_TRUE(std::none_of(p.begin(), p.end(), [](const DrawnPrimitive &q) { return isCircleAt(q, 30); }));
-    EXPECT_EQ(surface.drawWidth(), 1);
+    EXPECT_EQ(testing_support::nextLine(surface).width, 1);
 }
 
 TEST(Audiogram, NormalCurveIsGreenAndTheSameEachTime)

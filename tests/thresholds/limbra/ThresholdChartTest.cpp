@@ -1,5 +1,6 @@
 #include "audiometry/LevelPlot.h"
 #include "thresholds/limbra/ThresholdChart.h"
+#include "support/SurfaceProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(ThresholdChart, MeasuredCurveThenTheNormalCurveTwiceAtTheDesignSize)
     levels[4] = 53.5f;
     levels[7] = -15.5f;
     ThresholdChart::drawThresholdCurve(surface, levels);
-    EXPECT_EQ(surface.drawWidth(), 1);
+    EXPECT_EQ(testing_support::nextLine(surface).width, 1);
     ThresholdChart::drawNormalCurve(surface);
     ThresholdChart::drawNormalCurve(surface);
 
