@@ -52,20 +52,6 @@ function(velmora_panel_library name)
   velmora_library(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} velmora_common Qt6::Widgets)
 endfunction()
 
-# velmora_add_subfolders([EXCEPT folder ...]) adds every folder below this one that has a
-# CMakeLists.txt, so that a new one needs no line here.
-function(velmora_add_subfolders)
-  cmake_parse_arguments(ARG "" "" "EXCEPT" ${ARGN})
-  file(GLOB lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
-  foreach(list ${lists})
-    get_filename_component(folder ${list} DIRECTORY)
-    get_filename_component(folder_name ${folder} NAME)
-    if(NOT folder_name IN_LIST ARG_EXCEPT)
-      add_subdirectory(${folder})
-    endif()
-  endforeach()
-endfunction()
-
 # velmora_link_probe(NAME SOURCE LIB PRESENT pattern ABSENT pattern) links SOURCE with LIB alone
 # and tests that the executable holds a symbol matching PRESENT and none matching ABSENT.
 function(velmora_link_probe name)
