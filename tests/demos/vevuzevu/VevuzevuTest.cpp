@@ -1,5 +1,6 @@
 #include "platform/Twips.h"
 #include "../DemoFixture.h"
+#include "../LeftChannel.h"
 #include "../PlotPrimitives.h"
 #include "../RandomRecords.h"
 #include "HarmonicTesting.h"
@@ -8,7 +9,6 @@
 #include "demos/vevuzevu/ModSpektrum.h"
 #include "demos/vevuzevu/SpektrumPlots.h"
 
-#include "common/SampleChunkBuilder.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "platform/TempFiles.h"
@@ -17,8 +17,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-
-#include <cmath>
 
 using namespace demo_tests;
 using namespace testing_support;
@@ -35,13 +33,6 @@ protected:
     vevuzevu::CSpektrum window;
 };
 
-std::vector<std::int16_t> firstFrames(const SpektrumAmplitudes &amplitudes, float frequency, int frames)
-{
-    SampleChunks chunks;
-    vevuzevu::ModSpektrum::SynthesizeSpektrum(frequency, amplitudes, frames, chunks);
-    return leftChannel(chunks[0]);
-}
-
 // The boxes' inside at 3495 × 3255 twips within their sunken frames.
 constexpr int W = 229;
 constexpr int H = 213;
@@ -56,30 +47,6 @@ struct PlotRow {
 class VevuzevuPlots : public ::testing::TestWithParam<PlotRow> {};
 
 } // namespace
-
-// Rounding the sum once differs in some frames; the generator must round after each harmonic.
-TEST(ModSpektrum, EachHarmonicIsRoundedIntoTheRunningValue)
-{
-    EXPECT_EQ(firstFrames({100, 0, 0, 0}, 200.0f, 3), (std::vector<std::int16_t>{61, 121, 182}));
-    EXPECT_EQ(firstFrames({100, 100, 100, 100}, 200.0f, 4), (std::vector<std::int16_t>{606, 1206, 1798, 2375}));
-
-    const SpektrumAmplitudes amplitudes{37, 81, 13, 59};
-    const std::vector<std::int16_t> frames = firstFrames(amplitudes, 430.0f, 15000);
-    const double omega = SampleMath::Omega(430.0f);
-    int differ = 0;
-    for (int n = 1; n <= 15000; ++n) {
-        double stepwise = 0;
-        double once = 0;
-        for (int j = 0; j < 4; ++j) {
-            const double term = amplitudes[std::size_t(j)] / 100.0 * 2130.0 * std::sin(omega * n * (j + 1));
-            stepwise = std::nearbyint(term + stepwise);
-            once += term;
-        }
-        ASSERT_EQ(frames[std::size_t(n - 1)], stepwise) << "frame " << n;
-        differ += std::nearbyint(once) != stepwise;
-    }
-    EXPECT_GT(differ, 100);
-}
 
 TEST_F(Vevuzevu, SlidersUpdateTheirReadOutsAndAmplitudes)
 {

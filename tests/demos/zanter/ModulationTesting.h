@@ -1,11 +1,10 @@
 #pragma once
 
-// What Zanter's and Koliva's tests share: one synthesis signature, and windows alike in their
-// five sliders of one settings record, the plot `Ausgabe` and the play button `Command2`.
+// What Zanter's and Koliva's window tests share: windows alike in their five sliders of one
+// settings record, the plot `Ausgabe` and the play button `Command2`.
 
 #include "demos/DemoFixture.h"
 
-#include "common/SampleChunks.h"
 #include "platform/DrawingSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
@@ -18,24 +17,6 @@
 #include <vector>
 
 namespace demo_tests {
-
-using Synthesis = void (*)(const float &, const float &, const float &, const float &, const std::int32_t &,
-                           SampleChunks &);
-
-// The left channel of `frames` frames; the right one must be the same.
-inline std::vector<std::int16_t> leftChannel(Synthesis synthesize, float a, float b, float c, float d,
-                                             std::int32_t frames)
-{
-    SampleChunks chunks;
-    synthesize(a, b, c, d, frames, chunks);
-    const QByteArray bytes = testing_support::joined(chunks);
-    EXPECT_EQ(testing_support::samples(bytes).size(), std::size_t(frames) * 2);
-    const std::vector<std::int16_t> left = testing_support::channelOf(bytes, 0);
-    const std::vector<std::int16_t> right = testing_support::channelOf(bytes, 1);
-    for (std::size_t i = 0; i < left.size(); ++i)
-        EXPECT_EQ(left[i], right[i]) << "frame " << i + 1;
-    return left;
-}
 
 template <class Window>
 class ModulationWindow : public DemoFixture {
