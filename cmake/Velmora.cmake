@@ -11,7 +11,8 @@ function(velmora_test name)
 endfunction()
 
 # velmora_core_test(NAME SOURCES... [LIBS ...]) declares one GoogleTest executable of what needs
-# Qt Core alone: it links no Gui or Widgets and starts no GUI application.
+# no widget: it starts no GUI application and links Qt Core alone, or Qt Gui too where LIBS draw
+# on an image (velmora_drawing).
 function(velmora_core_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   velmora_gtest(${name} "${ARG_SOURCES}" velmora_core_testmain velmora_core_testsupport ${ARG_LIBS})
