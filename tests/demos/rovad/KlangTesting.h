@@ -1,6 +1,6 @@
 #pragma once
 
-// What Rovad's tone tests and window tests share, without widgets.
+// What Rovad's tone, plot and window tests share, without widgets.
 
 #include "demos/frame/HarmonicSum.h"
 #include "demos/rovad/modKlang.h"
@@ -16,5 +16,9 @@ inline std::int16_t unraised(const rovad::KlangAmplitudes &amplitudes, float fre
 {
     return demos::HarmonicSum(amplitudes, SampleMath::Omega(frequency), n);
 }
+
+// The boxes' inside at 4575 × 3135 twips within their sunken frames.
+inline constexpr int W = 301;
+inline constexpr int H = 205;
 
 } // namespace demo_tests
