@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryFile>
 
 namespace testing_support {
 
@@ -14,6 +15,9 @@ public:
     QByteArray stop();
 
 private:
+    // parec writes here rather than into a pipe: nobody reads a pipe while a test waits, and
+    // parec, blocked on a full one, loses what it holds when it is stopped
+    QTemporaryFile m_file;
     QProcess m_parec;
     bool m_started = false;
 };
